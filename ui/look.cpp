@@ -1,0 +1,24 @@
+#include "look.h"
+
+#include <QPalette>
+#include <QWidget>
+
+namespace hourvault {
+
+void paintChrome(QWidget& widget, const QColor& background, const QColor& text) {
+    QPalette palette = widget.palette();
+    // Window roles only: the lists and boxes inside inherit the rest from the desktop.
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, text);
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+QFont dialogFont() {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(10);
+    return font;
+}
+
+} // namespace hourvault
