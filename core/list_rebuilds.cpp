@@ -71,8 +71,12 @@ void Calculator::blankResults() {
     window_.setResultText(ResultBox::days, {});
 }
 
-void Calculator::showPrompt(ListId list) { window_.setShownText(list, promptOf(list)); }
+void Calculator::showPrompt(ListId list) {
+    window_.setShownText(list, promptOf(list));
+}
 
-bool Calculator::hasSelection(ListId list) const { return window_.selectionIndex(list) >= 0; }
+bool Calculator::hasSelection(ListId list) const {
+    return window_.selectionIndex(list) >= 0;
+}
 
 } // namespace hourvault

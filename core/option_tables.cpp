@@ -5,11 +5,13 @@
 namespace hourvault {
 
 const std::array<std::string_view, 6> prompts{
-    "< select # of cameras >",   "< select resolution >",   "< select picture quality >",
+    "< select # of cameras >",   "< select resolution >",    "< select picture quality >",
     "< select recording rate >", "< select audio quality >", "< select HDD size >",
 };
 
-std::string_view promptOf(ListId list) { return prompts.at(indexOf(list)); }
+std::string_view promptOf(ListId list) {
+    return prompts.at(indexOf(list));
+}
 
 const std::array<std::string_view, 6> missingMessages{
     "You must select the number of cameras.",
@@ -66,7 +68,7 @@ constexpr std::array<Option, 3> palDisks{{
 
 double lookup(std::span<const Option> table, std::string_view text) {
     const auto found = std::find_if(table.begin(), table.end(),
-                                     [text](const Option& option) { return option.text == text; });
+                                    [text](const Option& option) { return option.text == text; });
     return found == table.end() ? 0.0 : static_cast<double>(found->value);
 }
 
@@ -102,7 +104,9 @@ double pictureKb(std::string_view text) {
     return cif != 0.0 ? cif : lookup(twoCifQualities, text);
 }
 
-double audioKbPerSecond(std::string_view text) { return lookup(audioEntries, text); }
+double audioKbPerSecond(std::string_view text) {
+    return lookup(audioEntries, text);
+}
 
 double diskGb(std::string_view text) {
     const double ntsc = lookup(ntscDisks, text);

@@ -10,8 +10,8 @@ void Calculator::rebuildRateList() {
     if (cameraIndex < 0) {
         return;
     }
-    const int highest = highestRate(settings_.isNtsc, window_.selectionIndex(ListId::resolution),
-                                    cameraIndex + 1);
+    const int highest =
+        highestRate(settings_.isNtsc, window_.selectionIndex(ListId::resolution), cameraIndex + 1);
     // An index the tables have no row for leaves the list alone, like a missing choice.
     if (highest == 0) {
         return;

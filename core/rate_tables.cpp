@@ -81,9 +81,8 @@ std::span<const int> rateEntries(bool isNtsc, int highest) {
 double ratePerSecond(std::string_view text) {
     for (const bool isNtsc : {true, false}) {
         for (const auto list : rateLists(isNtsc)) {
-            const auto found = std::find_if(list.begin(), list.end(), [text](int rate) {
-                return integerText(rate) == text;
-            });
+            const auto found = std::find_if(list.begin(), list.end(),
+                                            [text](int rate) { return integerText(rate) == text; });
             if (found != list.end()) {
                 return static_cast<double>(*found);
             }

@@ -31,7 +31,7 @@ using RecordingOutcome = std::variant<MissingChoice, RecordingTime>;
 
 // From the six lists, in checking order, to the recording time the disk allows. Pure: it
 // reads neither the model nor the format, and writes nothing.
-[[nodiscard]] RecordingOutcome
-calculateRecordingTime(const std::array<ListReading, 6>& lists, std::string_view decimalSeparator);
+[[nodiscard]] RecordingOutcome calculateRecordingTime(const std::array<ListReading, 6>& lists,
+                                                      std::string_view decimalSeparator);
 
 } // namespace hourvault

@@ -16,6 +16,8 @@ namespace hourvault {
     return {twips(left), twips(top), twips(width), twips(height)};
 }
 
-[[nodiscard]] constexpr QPoint twipsPoint(int x, int y) { return {twips(x), twips(y)}; }
+[[nodiscard]] constexpr QPoint twipsPoint(int x, int y) {
+    return {twips(x), twips(y)};
+}
 
 } // namespace hourvault

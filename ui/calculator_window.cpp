@@ -1,0 +1,189 @@
+#include "calculator_window.h"
+
+#include "about_window.h"
+#include "glossary_window.h"
+#include "look.h"
+#include "option_list.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+
+namespace hourvault {
+
+namespace {
+
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+constexpr QSize clientSize{613, 343};
+
+} // namespace
+
+CalculatorWindow::CalculatorWindow() {
+    setObjectName(QStringLiteral("calculator"));
+    setWindowTitle(QStringLiteral("OSTREL  Hourvault"));
+    setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+    setFont(dialogFont());
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(clientSize);
+    paintChrome(*client, chrome::black, chrome::white);
+    setCentralWidget(client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    controls_ = buildMainLayout(*client);
+    menus_ = buildMainMenus(*menuBar());
+    connectEvents();
+
+    // Start-up: NTSC and the 16-channel model; the model name plate and the 16-channel check
+    // mark are already as the window opens.
+    menus_.ntsc->setChecked(true);
+    menus_.pal->setChecked(false);
+    controls_.photo16->show();
+    controls_.photo9->hide();
+    calculator_.startUp();
+
+    controls_.calculate->setFocus();
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+    qApp->installEventFilter(this);
+}
+
+CalculatorWindow::~CalculatorWindow() {
+    qApp->removeEventFilter(this);
+    // Focus-out events still arrive while the children are destroyed; no check may run then.
+    for (OptionList* option : controls_.lists) {
+        option->blockSignals(true);
+    }
+    delete helpWindow_;
+}
+
+void CalculatorWindow::connectEvents() {
+    for (const ListId id : allLists) {
+        OptionList* option = &list(id);
+        connect(option, &OptionList::entryChosen, this,
+                [this, id] { calculator_.entryChosen(id); });
+        connect(option, &OptionList::focusLost, this, [this, id] { calculator_.focusLost(id); });
+    }
+    connect(controls_.calculate, &QPushButton::clicked, this,
+            [this] { calculator_.calculate(QLocale().decimalPoint().toStdString()); });
+    connect(controls_.clear, &QPushButton::clicked, this, [this] { calculator_.resetInputs(); });
+    connect(menus_.clear, &QAction::triggered, this, [this] { calculator_.resetInputs(); });
+    connect(menus_.exit, &QAction::triggered, qApp, &QCoreApplication::quit);
+    connect(menus_.model16, &QAction::triggered, this, [this] { showModel(Model::tx4160); });
+    connect(menus_.model9, &QAction::triggered, this, [this] { showModel(Model::tx4090); });
+    connect(menus_.ntsc, &QAction::triggered, this, [this] { showFormat(true); });
+    connect(menus_.pal, &QAction::triggered, this, [this] { showFormat(false); });
+    connect(menus_.about, &QAction::triggered, this, [this] { openHelpWindow(new AboutWindow); });
+    connect(menus_.glossary, &QAction::triggered, this,
+            [this] { openHelpWindow(new GlossaryWindow); });
+}
+
+void CalculatorWindow::showModel(Model model) {
+    const bool is16 = model == Model::tx4160;
+    controls_.name16->setVisible(is16);
+    menus_.model16->setChecked(is16);
+    controls_.name9->setVisible(!is16);
+    menus_.model9->setChecked(!is16);
+    controls_.photo16->setVisible(is16);
+    controls_.photo9->setVisible(!is16);
+    calculator_.selectModel(model);
+}
+
+void CalculatorWindow::showFormat(bool isNtsc) {
+    menus_.pal->setChecked(!isNtsc);
+    menus_.ntsc->setChecked(isNtsc);
+    controls_.format->setText(formatCaption(isNtsc));
+    calculator_.selectFormat(isNtsc);
+}
+
+void CalculatorWindow::openHelpWindow(HelpWindow* window) {
+    helpWindow_ = window;
+    // Closing a help window must never end the program: the main window comes back instead.
+    window->setAttribute(Qt::WA_QuitOnClose, false);
+    connect(window, &HelpWindow::dismissed, this, &CalculatorWindow::returnFromHelpWindow);
+    focusBeforeHelp_ = focusWidget();
+    hide();
+    window->show();
+}
+
+void CalculatorWindow::returnFromHelpWindow() {
+    show();
+    activateWindow();
+    if (focusBeforeHelp_) {
+        focusBeforeHelp_->setFocus(Qt::OtherFocusReason);
+    }
+    if (helpWindow_) {
+        helpWindow_->deleteLater();
+    }
+}
+
+bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The menu shortcuts act before a list's own editing keys: a text field would otherwise
+    // claim Ctrl+C and Ctrl+X for copy and cut.
+    if (event->type() == QEvent::ShortcutOverride && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        for (const QAction* action : {menus_.clear, menus_.exit, menus_.glossary}) {
+            if (action->shortcut() == pressed) {
+                event->ignore();
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+OptionList& CalculatorWindow::list(ListId id) const {
+    return *controls_.lists.at(indexOf(id));
+}
+
+int CalculatorWindow::selectionIndex(ListId id) const {
+    return list(id).currentIndex();
+}
+
+std::string CalculatorWindow::shownText(ListId id) const {
+    return list(id).currentText().toStdString();
+}
+
+void CalculatorWindow::clearList(ListId id) {
+    list(id).clearEntries();
+}
+
+void CalculatorWindow::appendEntry(ListId id, std::string_view text) {
+    list(id).appendEntry(toQString(text));
+}
+
+void CalculatorWindow::setShownText(ListId id, std::string_view text) {
+    list(id).showText(toQString(text));
+}
+
+void CalculatorWindow::setResultText(ResultBox box, std::string_view text) {
+    (box == ResultBox::hours ? controls_.hours : controls_.days)->setText(toQString(text));
+}
+
+void CalculatorWindow::focusList(ListId id) {
+    list(id).setFocus(Qt::OtherFocusReason);
+}
+
+void CalculatorWindow::showMessage(std::string_view text, std::string_view title) {
+    QMessageBox box(QMessageBox::NoIcon, toQString(title), toQString(text), QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("missingData"));
+    box.exec();
+}
+
+} // namespace hourvault

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "calculator.h"
+#include "main_layout.h"
+#include "main_menus.h"
+#include "window_primitives.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+namespace hourvault {
+
+class HelpWindow;
+
+// The program's main window. Constructing it runs the start-up, so the window is complete
+// before it is first shown.
+class CalculatorWindow : public QMainWindow, private WindowPrimitives {
+    Q_OBJECT
+
+public:
+    CalculatorWindow();
+    ~CalculatorWindow() override;
+
+    CalculatorWindow(const CalculatorWindow&) = delete;
+    CalculatorWindow& operator=(const CalculatorWindow&) = delete;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // What the calculator may do to the window.
+    [[nodiscard]] int selectionIndex(ListId list) const override;
+    [[nodiscard]] std::string shownText(ListId list) const override;
+    void clearList(ListId list) override;
+    void appendEntry(ListId list, std::string_view text) override;
+    void setShownText(ListId list, std::string_view text) override;
+    void setResultText(ResultBox box, std::string_view text) override;
+    void focusList(ListId list) override;
+    void showMessage(std::string_view text, std::string_view title) override;
+
+    [[nodiscard]] OptionList& list(ListId id) const;
+    void connectEvents();
+    void showModel(Model model);
+    void showFormat(bool isNtsc);
+    void openHelpWindow(HelpWindow* window);
+    void returnFromHelpWindow();
+
+    Calculator calculator_{*this};
+    MainControls controls_;
+    MainMenus menus_;
+    QPointer<HelpWindow> helpWindow_;
+    QPointer<QWidget> focusBeforeHelp_;
+};
+
+} // namespace hourvault

@@ -1,0 +1,10 @@
+#include "calculator_window.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    hourvault::CalculatorWindow window;
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,204 @@
+#include "main_layout.h"
+
+#include "diagonal_line.h"
+#include "look.h"
+#include "option_list.h"
+#include "twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+
+#include <algorithm>
+#include <ranges>
+
+namespace hourvault {
+
+namespace {
+
+enum class Kind { button, frame, picture, formatLabel };
+
+struct Control {
+    Kind kind;
+    const char* name;
+    const char* text; // caption, or the picture's resource
+    const char* accessibleName;
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// The client area's own controls, in twips; where two overlap, the one listed first lies on
+// top.
+constexpr std::array windowControls{
+    Control{Kind::button, "cmdCalculate", "Calculate", "Calculate", 3360, 3720, 2295, 495},
+    Control{Kind::button, "cmdClear", "Clear", "Clear", 3360, 4320, 2295, 375},
+    Control{Kind::frame, "resultFrame", "Recording Time :", "Recording Time", 6120, 3480, 2775,
+            1335},
+    Control{Kind::frame, "qualityFrame", "Picture Quality :", "Picture Quality", 3120, 1320, 2775,
+            855},
+    Control{Kind::frame, "resolutionFrame", "Resolution :", "Resolution", 6120, 240, 2775, 855},
+    Control{Kind::frame, "hddsizeFrame", "Hard Disk Size :", "Hard Disk Size", 6120, 2400, 2775,
+            855},
+    Control{Kind::frame, "camerasFrame", "# of Cameras :", "Number of Cameras", 3120, 240, 2775,
+            855},
+    Control{Kind::frame, "frameRateFrame",
+            "Recording Rate (IPS) :", "Recording Rate (images per second)", 6120, 1320, 2775, 855},
+    Control{Kind::frame, "audioFrame", "Audio Recording :", "Audio Recording", 3120, 2400, 2775,
+            855},
+    Control{Kind::frame, "buttonFrame", "", "Commands", 3120, 3480, 2775, 1335},
+    Control{Kind::picture, "Picture3", ":/banner.jpg", "Ostrel logo", -120, 0, 2655, 855},
+    Control{Kind::formatLabel, "txtFormat", "", "Video format", 2280, 4090, 495, 250},
+    Control{Kind::picture, "favor16", ":/favor16.jpg", "The recorders, TX-4160 lit", 0, 840, 3000,
+            3705},
+    Control{Kind::picture, "TX4160", ":/tx4160.gif", "TX-4160, 16 channel digital video recorder",
+            360, 4560, 2520, 480},
+    Control{Kind::picture, "TX4090", ":/tx4090.gif", "TX-4090, 9 channel digital video recorder",
+            360, 4560, 2430, 480},
+    Control{Kind::picture, "favor9", ":/favor9.jpg", "The recorders, TX-4090 lit", 0, 840, 3000,
+            3705},
+};
+
+// Each list sits at the same place inside a frame of its own.
+struct ListPlace {
+    ListId list;
+    const char* name;
+    const char* frame;
+};
+
+constexpr std::array listPlaces{
+    ListPlace{ListId::cameras, "cameras", "camerasFrame"},
+    ListPlace{ListId::resolution, "resolution", "resolutionFrame"},
+    ListPlace{ListId::quality, "quality", "qualityFrame"},
+    ListPlace{ListId::frameRate, "frameRate", "frameRateFrame"},
+    ListPlace{ListId::audio, "audio", "audioFrame"},
+    ListPlace{ListId::hddsize, "hddsize", "hddsizeFrame"},
+};
+constexpr QRect listRect = twipsRect(240, 360, 2295, 315);
+
+// Tab and Shift+Tab visit the controls in this order, from cmdCalculate round again.
+constexpr std::array focusOrder{"cmdCalculate", "cmdClear",   "audio",   "frameRate", "cameras",
+                                "hddsize",      "resolution", "quality", "txtDays",   "txtHours"};
+
+QRect placeOf(const Control& control) {
+    return twipsRect(control.left, control.top, control.width, control.height);
+}
+
+QWidget* makeControl(const Control& control, QWidget& client) {
+    QWidget* widget = nullptr;
+    switch (control.kind) {
+    case Kind::button:
+        widget = new QPushButton(QString::fromUtf8(control.text), &client);
+        break;
+    case Kind::frame: {
+        auto* frame = new QGroupBox(QString::fromUtf8(control.text), &client);
+        paintChrome(*frame, chrome::black, chrome::white);
+        widget = frame;
+        break;
+    }
+    case Kind::picture: {
+        auto* picture = new QLabel(&client);
+        picture->setPixmap(QPixmap(QString::fromUtf8(control.text)));
+        // Natural size from the top-left corner, cut off at the control's edges.
+        picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        widget = picture;
+        break;
+    }
+    case Kind::formatLabel: {
+        // The window opens in NTSC.
+        auto* label = new QLabel(formatCaption(true), &client);
+        QFont font(QStringLiteral("Helvetica"));
+        font.setStyleHint(QFont::Helvetica);
+        font.setPointSizeF(8.25);
+        font.setBold(true);
+        label->setFont(font);
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        paintChrome(*label, chrome::black, chrome::grey);
+        widget = label;
+        break;
+    }
+    }
+    widget->setObjectName(QString::fromUtf8(control.name));
+    widget->setAccessibleName(QString::fromUtf8(control.accessibleName));
+    widget->setGeometry(placeOf(control));
+    return widget;
+}
+
+QLabel* makeUnitLabel(const char* name, const char* text, const QRect& place, QWidget& frame) {
+    auto* label = new QLabel(QString::fromUtf8(text), &frame);
+    label->setObjectName(QString::fromUtf8(name));
+    label->setGeometry(place);
+    paintChrome(*label, chrome::black, chrome::white);
+    return label;
+}
+
+QLineEdit* makeResultBox(const char* name, const char* accessibleName, const QRect& place,
+                         QWidget& frame) {
+    auto* box = new QLineEdit(&frame);
+    box->setObjectName(QString::fromUtf8(name));
+    box->setAccessibleName(QString::fromUtf8(accessibleName));
+    box->setReadOnly(true);
+    box->setGeometry(place);
+    return box;
+}
+
+template <typename Widget> Widget* child(QWidget& client, const char* name) {
+    return client.findChild<Widget*>(QString::fromUtf8(name));
+}
+
+} // namespace
+
+MainControls buildMainLayout(QWidget& client) {
+    // Later siblings lie on top, so the bottom of each stack is made first.
+    for (const Control& control : windowControls | std::views::reverse) {
+        makeControl(control, client);
+    }
+
+    MainControls controls;
+    for (const ListPlace& place : listPlaces) {
+        QWidget* frame = child<QGroupBox>(client, place.frame);
+        auto* list = new OptionList(frame);
+        list->setObjectName(QString::fromUtf8(place.name));
+        list->setAccessibleName(frame->accessibleName());
+        list->setGeometry(listRect);
+        controls.lists.at(indexOf(place.list)) = list;
+    }
+
+    QWidget& result = *child<QGroupBox>(client, "resultFrame");
+    QLabel* daysUnit = makeUnitLabel("Label2", "days", twipsRect(950, 450, 330, 195), result);
+    QLabel* hoursUnit = makeUnitLabel("Label1", "hours", twipsRect(2270, 930, 390, 195), result);
+    auto* line =
+        new DiagonalLine(twipsPoint(0, 1320), twipsPoint(2760, 120), chrome::white, result);
+    line->setObjectName(QStringLiteral("Line1"));
+    controls.days =
+        makeResultBox("txtDays", "Recording time in days", twipsRect(240, 360, 615, 315), result);
+    controls.hours = makeResultBox("txtHours", "Recording time in hours",
+                                   twipsRect(1400, 840, 800, 315), result);
+    daysUnit->setBuddy(controls.days);
+    hoursUnit->setBuddy(controls.hours);
+
+    controls.calculate = child<QPushButton>(client, "cmdCalculate");
+    controls.clear = child<QPushButton>(client, "cmdClear");
+    controls.format = child<QLabel>(client, "txtFormat");
+    controls.photo16 = child<QLabel>(client, "favor16");
+    controls.photo9 = child<QLabel>(client, "favor9");
+    controls.name16 = child<QLabel>(client, "TX4160");
+    controls.name9 = child<QLabel>(client, "TX4090");
+    // The 9-channel name plate starts hidden; the photographs are set by the start-up.
+    controls.name9->hide();
+
+    for (std::size_t i = 0; i + 1 < focusOrder.size(); ++i) {
+        QWidget::setTabOrder(child<QWidget>(client, focusOrder.at(i)),
+                             child<QWidget>(client, focusOrder.at(i + 1)));
+    }
+    return controls;
+}
+
+QString formatCaption(bool isNtsc) {
+    return isNtsc ? QStringLiteral("NTSC") : QStringLiteral("PAL");
+}
+
+} // namespace hourvault

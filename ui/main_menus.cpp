@@ -1,0 +1,68 @@
+#include "main_menus.h"
+
+#include "main_layout.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace hourvault {
+
+namespace {
+
+QMenu* addMenu(QMenuBar& bar, const char* name, const char* caption) {
+    QMenu* menu = bar.addMenu(QString::fromUtf8(caption));
+    menu->setObjectName(QString::fromUtf8(name));
+    menu->menuAction()->setObjectName(QString::fromUtf8(name));
+    return menu;
+}
+
+QAction* addItem(QMenu& menu, const char* name, const QString& caption,
+                 const QKeySequence& shortcut = {}) {
+    QAction* action = menu.addAction(caption);
+    action->setObjectName(QString::fromUtf8(name));
+    action->setShortcut(shortcut);
+    return action;
+}
+
+QAction* addCheckItem(QMenu& menu, const char* name, const QString& caption, bool checked) {
+    QAction* action = addItem(menu, name, caption);
+    action->setCheckable(true);
+    action->setChecked(checked);
+    return action;
+}
+
+void addSeparator(QMenu& menu, const char* name) {
+    menu.addSeparator()->setObjectName(QString::fromUtf8(name));
+}
+
+} // namespace
+
+MainMenus buildMainMenus(QMenuBar& bar) {
+    MainMenus menus;
+
+    QMenu* file = addMenu(bar, "mnuFile", "File");
+    menus.clear =
+        addItem(*file, "mnuClear", QStringLiteral("Clear"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    addSeparator(*file, "mnuHyphen");
+    menus.exit =
+        addItem(*file, "mnuExit", QStringLiteral("Exit"), QKeySequence(Qt::CTRL | Qt::Key_X));
+
+    QMenu* model = addMenu(bar, "mnuModel", "Model");
+    menus.model16 = addCheckItem(*model, "mnu16", QStringLiteral("TX-4160 (16 channel)"), true);
+    menus.model9 = addCheckItem(*model, "mnu9", QStringLiteral("TX-4090 (9 channel)"), false);
+
+    QMenu* format = addMenu(bar, "mnuFormat", "Format");
+    menus.ntsc = addCheckItem(*format, "mnuNTSC", formatCaption(true), true);
+    menus.pal = addCheckItem(*format, "mnuPAL", formatCaption(false), false);
+
+    QMenu* help = addMenu(bar, "mnuHelp", "Help");
+    menus.glossary = addItem(*help, "mnuGlossary", QStringLiteral("Glossary"),
+                             QKeySequence(Qt::CTRL | Qt::Key_G));
+    addSeparator(*help, "mnuHyphen1");
+    menus.about = addItem(*help, "mnuAbout", QStringLiteral("About 'Hourvault'"));
+
+    return menus;
+}
+
+} // namespace hourvault

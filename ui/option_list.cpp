@@ -1,0 +1,75 @@
+#include "option_list.h"
+
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+namespace hourvault {
+
+OptionList::OptionList(QWidget* parent) : QComboBox(parent) {
+    setEditable(true);
+    setCompleter(nullptr);
+    setInsertPolicy(QComboBox::NoInsert);
+    setMaxVisibleItems(16);
+
+    // The combo box would select an entry matching the typed text when editing finishes
+    // (Return or leaving the field); a typed text must stay a typed text.
+    QObject::disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
+    QObject::disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
+
+    connect(lineEdit(), &QLineEdit::textEdited, this, &OptionList::dropSelectionKeepingText);
+    connect(this, &QComboBox::activated, this, &OptionList::entryChosen);
+}
+
+void OptionList::clearEntries() {
+    const QSignalBlocker blocker(this);
+    clear();
+}
+
+void OptionList::appendEntry(const QString& text) {
+    const QSignalBlocker blocker(this);
+    const int index = currentIndex();
+    const QString shown = currentText();
+    addItem(text);
+    // Adding to an empty list selects the new entry; undo that.
+    if (currentIndex() != index) {
+        setCurrentIndex(index);
+        setEditText(shown);
+    }
+}
+
+void OptionList::showText(const QString& text) {
+    const QSignalBlocker blocker(this);
+    setCurrentIndex(-1);
+    setEditText(text);
+}
+
+void OptionList::focusOutEvent(QFocusEvent* event) {
+    QComboBox::focusOutEvent(event);
+    switch (event->reason()) {
+    case Qt::MouseFocusReason:
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+        emit focusLost();
+        break;
+    default:
+        break;
+    }
+}
+
+void OptionList::dropSelectionKeepingText(const QString& text) {
+    if (currentIndex() < 0) {
+        return;
+    }
+    QLineEdit* edit = lineEdit();
+    const int cursor = edit->cursorPosition();
+    {
+        const QSignalBlocker comboBlocker(this);
+        const QSignalBlocker editBlocker(edit);
+        setCurrentIndex(-1);
+        edit->setText(text);
+        edit->setCursorPosition(cursor);
+    }
+}
+
+} // namespace hourvault
