@@ -21,16 +21,16 @@ std::string roundedText(double value, int decimals, std::string_view separator) 
     }
     std::string text(buffer.data(), end);
     const auto point = text.find('.');
-    if (point == std::string::npos) {
-        return text;
+    if (point != std::string::npos) {
+        const auto lastDigit = text.find_last_not_of('0');
+        text.erase(lastDigit == point ? point : lastDigit + 1);
+        if (text.size() > point) {
+            text.replace(point, 1, separator);
+        }
     }
-    const auto lastDigit = text.find_last_not_of('0');
-    text.erase(lastDigit == point ? point : lastDigit + 1);
+    // A small negative value rounds to zero; it is shown as a plain zero.
     if (text == "-0") {
         text = "0";
-    }
-    if (text.size() > point) {
-        text.replace(point, 1, separator);
     }
     return text;
 }
