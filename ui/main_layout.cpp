@@ -90,9 +90,13 @@ QRect placeOf(const Control& control) {
 QWidget* makeControl(const Control& control, QWidget& client) {
     QWidget* widget = nullptr;
     switch (control.kind) {
-    case Kind::button:
-        widget = new QPushButton(QString::fromUtf8(control.text), &client);
+    case Kind::button: {
+        auto* button = new QPushButton(QString::fromUtf8(control.text), &client);
+        // Enter presses a button while it has the focus; there is no default button.
+        button->setAutoDefault(true);
+        widget = button;
         break;
+    }
     case Kind::frame: {
         auto* frame = new QGroupBox(QString::fromUtf8(control.text), &client);
         paintChrome(*frame, chrome::black, chrome::white);
@@ -130,6 +134,7 @@ QWidget* makeControl(const Control& control, QWidget& client) {
 QLabel* makeUnitLabel(const char* name, const char* text, const QRect& place, QWidget& frame) {
     auto* label = new QLabel(QString::fromUtf8(text), &frame);
     label->setObjectName(QString::fromUtf8(name));
+    label->setAccessibleName(label->text());
     label->setGeometry(place);
     paintChrome(*label, chrome::black, chrome::white);
     return label;
@@ -173,6 +178,7 @@ MainControls buildMainLayout(QWidget& client) {
     auto* line =
         new DiagonalLine(twipsPoint(0, 1320), twipsPoint(2760, 120), chrome::white, result);
     line->setObjectName(QStringLiteral("Line1"));
+    line->setAccessibleName(QStringLiteral("Divider"));
     controls.days =
         makeResultBox("txtDays", "Recording time in days", twipsRect(240, 360, 615, 315), result);
     controls.hours = makeResultBox("txtHours", "Recording time in hours",
