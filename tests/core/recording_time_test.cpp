@@ -1,109 +1,90 @@
+#include "decimal_text.h"
 #include "fake_window.h"
 #include "recording_time.h"
 
 #include <gtest/gtest.h>
 
-#include <set>
-#include <string>
-
 namespace hourvault_test {
 namespace {
 
-using hourvault::calculateRecordingTime;
-using hourvault::ListReading;
 using hourvault::RecordingTime;
-using Readings = std::array<ListReading, 6>;
 
-Readings readings(int cameraIndex, const std::string& quality, const std::string& rate,
-                  const std::string& audio, const std::string& disk) {
-    return {{{cameraIndex, std::to_string(cameraIndex + 1)},
-             {0, "360 x 240 (CIF)"},
-             {0, quality},
-             {0, rate},
-             {0, audio},
-             {0, disk}}};
-}
-
-RecordingTime timeOf(const Readings& lists, std::string_view separator = ".") {
-    const auto outcome = calculateRecordingTime(lists, separator);
+RecordingTime timeOf(int cameraIndex, const std::string& quality, const std::string& rate,
+                     const std::string& audio, const std::string& disk) {
+    const auto outcome = hourvault::calculateRecordingTime(
+        {{{cameraIndex, "1"}, {0, "CIF"}, {0, quality}, {0, rate}, {0, audio}, {0, disk}}}, ".");
     const auto* time = std::get_if<RecordingTime>(&outcome);
     return time != nullptr ? *time : RecordingTime{"missing", "missing"};
 }
 
-double hoursOf(const Readings& lists) {
-    return std::stod(timeOf(lists).hours);
-}
-
-TEST(RecordingTime, OneTerabyteIsAThousandGigabytes) {
-    const double half = hoursOf(readings(3, "Q3 (6KB)", "5", "No Audio", "500 GB"));
-    const double whole = hoursOf(readings(3, "Q3 (6KB)", "5", "No Audio", "1 TB"));
-    EXPECT_NEAR(whole, 2 * half, 0.011);
-    EXPECT_EQ(timeOf(readings(0, "Q7 (18KB)", "30", "No Audio", "1 TB")).hours, "539.39");
-}
-
-TEST(RecordingTime, AudioIsAddedOnceForTheWholeRecorder) {
-    const double expected = 1000.0 * 1024 * 1024 / ((16 * 3 * 1 + 12) * 3600.0);
-    EXPECT_NEAR(hoursOf(readings(15, "Q1 (3KB)", "1", "12 kHz Audio (12KB/sec)", "1 TB")), expected,
-                0.005);
-}
-
-// The figure in brackets, or the leading number: what the text tells the user.
+// What the text tells the user: the figure in brackets, or the leading number.
 double figureIn(const std::string& text) {
     const auto open = text.find('(');
-    return open == std::string::npos ? std::stod(text) : std::stod(text.substr(open + 1));
+    return text == "No Audio" ? 0 : std::stod(text.substr(open == text.npos ? 0 : open + 1));
 }
 
 TEST(RecordingTime, EveryOfferedEntryCountsForWhatItsTextSays) {
-    for (const bool isNtsc : {true, false}) {
-        for (const std::size_t resolution : {0U, 1U}) {
-            Desk desk;
-            desk.calc.selectFormat(isNtsc);
-            desk.window.pick(ListId::resolution, resolution);
-            desk.calc.entryChosen(ListId::resolution);
-            std::set<std::string> rates;
-            for (std::size_t camera = 0; camera < 16; ++camera) {
-                desk.window.pick(ListId::cameras, camera);
-                desk.calc.entryChosen(ListId::cameras);
-                const auto& offered = desk.window.entries(ListId::frameRate);
-                rates.insert(offered.begin(), offered.end());
-            }
-            for (const std::string& quality : desk.window.entries(ListId::quality)) {
-                for (const std::string& rate : rates) {
-                    for (const std::string& audio : desk.window.entries(ListId::audio)) {
-                        for (const std::string& disk : desk.window.entries(ListId::hddsize)) {
-                            const double gb = figureIn(disk) * (disk.ends_with("TB") ? 1000 : 1);
-                            const double kbs = audio == "No Audio" ? 0 : figureIn(audio);
-                            for (const int cameras : {1, 16}) {
-                                const double hours =
-                                    gb * 1024 * 1024 /
-                                    ((cameras * figureIn(quality) * figureIn(rate) + kbs) * 3600);
-                                const RecordingTime time =
-                                    timeOf(readings(cameras - 1, quality, rate, audio, disk));
-                                ASSERT_NEAR(std::stod(time.hours), hours, 0.005 + 1e-9)
-                                    << quality << " " << rate << " " << audio << " " << disk;
-                                ASSERT_NEAR(std::stod(time.days), hours / 24, 0.05 + 1e-9);
-                            }
-                        }
-                    }
-                }
-            }
-        }
+    const std::array<Texts, 4> texts{
+        cifQualities + twoCifQualities, words("30 25 15 12 10 8 7 6 5 4 3 2 1"),
+        Texts{"No Audio", "8 kHz Audio (8KB/sec)", "12 kHz Audio (12KB/sec)"},
+        Texts{"250 GB", "500 GB", "750 GB", "1 TB", "1.2 TB", "320 GB", "640 GB"}};
+    // Every text comes round at least once with one camera and once with sixteen.
+    for (std::size_t i = 0; i < 2 * 14; ++i) {
+        const auto text = [&](std::size_t kind) { return texts[kind][i % texts[kind].size()]; };
+        const int cameras = i < 14 ? 1 : 16;
+        const double gb = figureIn(text(3)) * (text(3).ends_with("TB") ? 1000 : 1);
+        const double hours =
+            gb * 1024 * 1024 /
+            ((cameras * figureIn(text(0)) * figureIn(text(1)) + figureIn(text(2))) * 3600);
+        const RecordingTime time = timeOf(cameras - 1, text(0), text(1), text(2), text(3));
+        EXPECT_NEAR(std::stod(time.hours), hours, 0.005 + 1e-9)
+            << text(0) << " " << text(1) << " " << text(2) << " " << text(3);
+        EXPECT_NEAR(std::stod(time.days), hours / 24, 0.05 + 1e-9);
     }
 }
 
-TEST(RecordingTime, NothingToDivideByGivesBlankTexts) {
+TEST(RecordingTime, UnknownTextsAndIndexesNeverCrash) {
     const std::string huge(1 << 20, '7');
-    for (const Readings& lists : {readings(0, "Q4 (99KB)", "30", "No Audio", "1 TB"),
-                                  readings(0, "Q4 (8KB)", "31", "No Audio", "1 TB"),
-                                  readings(0, "q4 (8KB)", "30", "No Audio", "2 TB"),
-                                  readings(0, huge, "7", "No Audio", huge),
-                                  readings(0, "Q4 (8KB)", huge, "No Audio", "1 TB")}) {
-        const RecordingTime time = timeOf(lists);
-        EXPECT_EQ(time.hours, "");
-        EXPECT_EQ(time.days, "");
+    const struct {
+        int cameraIndex;
+        std::string quality, rate, disk, hours, days;
+    } rows[] = {
+        // Nothing to divide by: blank, never infinity or NaN.
+        {0, "Q4 (99KB)", "30", "1 TB", "", ""},
+        {0, "q4 (8KB)", "7", "1 TB", "", ""},
+        {0, "Q4 (8KB)", "07", "1 TB", "", ""},
+        {0, huge, "7", huge, "", ""},
+        {0, "Q4 (8KB)", huge, "1 TB", "", ""},
+        // A disk without a row leaves nothing to record on.
+        {0, "Q4 (8KB)", "7", "1 tb", "0", "0"},
+        // The camera count comes from the index, never from the text.
+        {40, "Q1 (3KB)", "1", "250 GB", "592.01", "24.7"},
+    };
+    for (const auto& row : rows) {
+        const RecordingTime time =
+            timeOf(row.cameraIndex, row.quality, row.rate, "No Audio", row.disk);
+        EXPECT_EQ(time.hours, row.hours)
+            << row.quality.substr(0, 9) << " " << row.rate.substr(0, 9);
+        EXPECT_EQ(time.days, row.days);
     }
-    // A disk text without a row leaves nothing to record on, which is still a number.
-    EXPECT_EQ(timeOf(readings(0, "Q4 (8KB)", "7", "No Audio", "1 tb")).hours, "0");
+}
+
+// Each value rounded to `decimals` places, the texts joined by spaces.
+std::string rounded(std::initializer_list<double> values, int decimals, const char* separator) {
+    std::string out;
+    for (const double value : values) {
+        out += (out.empty() ? "" : " ") + hourvault::roundedText(value, decimals, separator);
+    }
+    return out;
+}
+
+TEST(DecimalText, RoundsTiesToEvenWithoutGroupingOrTrailingZeros) {
+    EXPECT_EQ(rounded({161.10127826941985, 1022.0038986, 100.0, 0.0, -0.001, 0.125, 0.375}, 2, "."),
+              "161.1 1022 100 0 0 0.12 0.38");
+    EXPECT_EQ(rounded({-0.4, -2.5, 2.5, 3.5}, 0, "."), "0 -2 2 4");
+    EXPECT_EQ(rounded({102.84996, 22.5, 7.99}, 1, ","), "102,8 22,5 8");
+    EXPECT_EQ(rounded({116508.4567, 1.05}, 2, ","), "116508,46 1,05");
+    EXPECT_EQ(hourvault::integerText(16) + hourvault::integerText(-1), "16-1");
 }
 
 } // namespace

@@ -1,0 +1,219 @@
+#include "fake_window.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace hourvault_test {
+namespace {
+
+using hourvault::Calculator;
+using hourvault::Model;
+
+const std::array<std::string, 6> prompts{"< select # of cameras >",    "< select resolution >",
+                                         "< select picture quality >", "< select recording rate >",
+                                         "< select audio quality >",   "< select HDD size >"};
+const Texts blanked{"hours ", "days "};
+constexpr std::string_view filled = "3|720 x 240 (2CIF)|Q5 (15KB)|7|No Audio|750 GB";
+
+Texts shown(ListId list) {
+    return {"show " + FakeWindow::name(list) + " " + prompts.at(indexOf(list))};
+}
+
+// The calls that empty a list, fill it with `entries` and show its prompt.
+Texts refill(ListId list, const Texts& entries) {
+    Texts calls{"clear " + FakeWindow::name(list)};
+    for (const std::string& entry : entries) {
+        calls.push_back("append " + FakeWindow::name(list) + " " + entry);
+    }
+    return calls + shown(list);
+}
+
+TEST(CalculateCommand, ShowsTheRoundedHoursAndDays) {
+    const struct {
+        std::string_view choices, separator, hours, days;
+        bool isNtsc = true;
+    } rows[] = {
+        // The audio is added once for the whole recorder, not for each camera.
+        {"16|360 x 240 (CIF)|Q4 (8KB)|7|8 kHz Audio (8KB/sec)|500 GB", ".", "161.1", "6.7"},
+        {"16|360 x 240 (CIF)|Q4 (8KB)|7|8 kHz Audio (8KB/sec)|500 GB", ",", "161,1", "6,7"},
+        // One TB is twice 500 GB.
+        {"1|720 x 240 (2CIF)|Q7 (18KB)|30|No Audio|1 TB", ".", "539.39", "22.5"},
+        {"1|720 x 240 (2CIF)|Q7 (18KB)|30|No Audio|500 GB", ".", "269.7", "11.2"},
+        {"1|360 x 240 (CIF)|Q7 (11KB)|30|12 kHz Audio (12KB/sec)|1.2 TB", ",", "1022", "42,6"},
+        // Days from the unrounded hours: 2468.399... / 24 = 102.849...
+        {"1|360 x 240 (CIF)|Q7 (11KB)|10|8 kHz Audio (8KB/sec)|1 TB", ".", "2468.4", "102.8"},
+        {"2|720 x 288 (2CIF)|Q5 (15KB)|25|No Audio|640 GB", ".", "248.55", "10.4", false},
+    };
+    for (const auto& row : rows) {
+        Desk desk;
+        desk.calc.selectFormat(row.isNtsc);
+        desk.chooseAll(row.choices);
+        desk.window.log.clear();
+        desk.calc.calculate(row.separator);
+        EXPECT_EQ(desk.window.log,
+                  (Texts{"hours " + std::string(row.hours), "days " + std::string(row.days)}));
+    }
+}
+
+TEST(CalculateCommand, TypicalRequestFromStartUp) {
+    Desk desk;
+    desk.choose(cameras, "8");
+    EXPECT_TRUE(desk.window[frameRate].entries.empty());
+    desk.choose(resolution, "720 x 240 (2CIF)");
+    EXPECT_EQ(desk.window[quality].entries, twoCifQualities);
+    EXPECT_EQ(desk.window[frameRate].entries, words("7 3 2 1"));
+    EXPECT_EQ(desk.window[frameRate].shown, prompts[3]);
+    desk.chooseAll("8|720 x 240 (2CIF)|Q4 (13KB)|7|No Audio|500 GB");
+    desk.calc.calculate(".");
+    EXPECT_EQ(desk.window.hours + " " + desk.window.days, "200.05 8.3");
+}
+
+TEST(CalculateCommand, NamesTheFirstListWithoutAChoiceAndFocusesIt) {
+    const std::array<std::string, 6> messages{
+        "You must select the number of cameras.",
+        "You must select the resolution.",
+        "You must select the picture quality.",
+        "You must select the recording rate.",
+        "You must select the audio quality.  (You may also select 'No Audio')",
+        "You must select the HDD size."};
+    for (const ListId first : allLists) {
+        Desk desk;
+        desk.chooseAll(filled);
+        desk.calc.calculate(".");
+        // Typed text is no choice, even when it matches an entry; later lists lack one too.
+        for (auto later = indexOf(first) + 1; later < allLists.size(); ++later) {
+            desk.window.type(allLists.at(later), "typed");
+        }
+        desk.window.type(first, desk.window[first].entries.at(0));
+        desk.window.log.clear();
+        desk.calc.calculate(".");
+        EXPECT_EQ(desk.window.log, (Texts{"message " + messages.at(indexOf(first)),
+                                          "focus " + FakeWindow::name(first)}));
+        EXPECT_EQ(desk.window.titles, Texts{"Missing Data"});
+    }
+}
+
+TEST(CalculateCommand, NothingToDivideByBlanksTheResults) {
+    Desk desk;
+    desk.chooseAll(filled);
+    desk.calc.calculate(".");
+    desk.window[quality].shown = "Q4 (80KB)"; // a selection showing unknown text
+    desk.window.log.clear();
+    desk.calc.calculate(".");
+    EXPECT_EQ(desk.window.log, blanked);
+}
+
+TEST(FieldChecks, PicksAndLeavingRebuildOnlyWhatDependsOnThem) {
+    const Texts ntsc30 = words("30 15 10 8 6 5 4 3 2 1");
+    // A pick (its index) or leaving with typed text (-1), after typing in the `typed` lists.
+    const struct {
+        ListId list;
+        int pick;
+        std::vector<ListId> typed;
+        Texts log;
+    } events[] = {
+        {quality, 1, {}, blanked},
+        {frameRate, 1, {}, blanked},
+        {audio, 1, {}, blanked},
+        {hddsize, 1, {}, blanked},
+        {cameras, 1, {}, blanked + refill(frameRate, ntsc30)},
+        {cameras, 1, {resolution}, blanked},
+        {resolution, 0, {}, blanked + refill(quality, cifQualities) + refill(frameRate, ntsc30)},
+        {resolution, 0, {cameras}, blanked + refill(quality, cifQualities)},
+        {cameras, -1, {}, blanked + refill(cameras, words("1 2 3 4 5 6 7 8 9"))},
+        {resolution, -1, {}, blanked + refill(resolution, {"360 x 240 (CIF)", "720 x 240 (2CIF)"})},
+        {quality, -1, {}, blanked + refill(quality, twoCifQualities)},
+        {quality, -1, {resolution}, blanked + shown(quality)},
+        {audio, -1, {}, blanked + shown(audio)},
+        {hddsize, -1, {}, blanked + shown(hddsize)},
+        {frameRate, -1, {}, blanked + refill(frameRate, words("15 7 5 3 2 1"))},
+        {frameRate, -1, {resolution}, blanked + shown(frameRate)},
+        // Without a camera count the typed rate stays; it is still no choice.
+        {frameRate, -1, {cameras}, blanked},
+    };
+    for (const auto& [list, pick, typed, log] : events) {
+        SCOPED_TRACE(FakeWindow::name(list) + " " + std::to_string(pick) + " " +
+                     std::to_string(typed.size()));
+        Desk desk;
+        desk.calc.selectModel(Model::tx4090);
+        desk.chooseAll(filled);
+        desk.calc.calculate(".");
+        desk.window.log.clear();
+        desk.calc.focusLost(list); // leaving a list with a choice changes nothing
+        EXPECT_EQ(desk.window.log, Texts{});
+        for (const ListId other : typed) {
+            desk.window.type(other, "typed");
+        }
+        if (pick >= 0) {
+            desk.pickAt(list, static_cast<std::size_t>(pick));
+        } else {
+            desk.window.type(list, "17");
+            desk.calc.focusLost(list);
+        }
+        EXPECT_EQ(desk.window.log, log);
+    }
+}
+
+// Every list shows its prompt with no selection, and both results are blank.
+void expectFresh(const FakeWindow& window, int channels, bool isNtsc) {
+    Texts counts;
+    for (int n = 1; n <= channels; ++n) {
+        counts.push_back(std::to_string(n));
+    }
+    const std::array<Texts, 6> entries{
+        counts,
+        isNtsc ? Texts{"360 x 240 (CIF)", "720 x 240 (2CIF)"}
+               : Texts{"360 x 288 (CIF)", "720 x 288 (2CIF)"},
+        {},
+        {},
+        {"No Audio", "8 kHz Audio (8KB/sec)", "12 kHz Audio (12KB/sec)"},
+        isNtsc ? Texts{"250 GB", "500 GB", "750 GB", "1 TB", "1.2 TB"}
+               : Texts{"320 GB", "640 GB", "1 TB"}};
+    for (const ListId list : allLists) {
+        EXPECT_EQ(window[list].entries, entries.at(indexOf(list))) << FakeWindow::name(list);
+        EXPECT_EQ(window[list].shown, prompts.at(indexOf(list)));
+        EXPECT_EQ(window[list].index, -1);
+    }
+    EXPECT_EQ(window.hours + window.days, "");
+}
+
+// Steps: N/P format, 6/9 model, R reset, S start-up. The last step comes after every list has
+// a choice or typed text and a result is on display.
+TEST(ListRebuilds, StartUpAndEverySettingsCommandResetEveryListEvenWithoutAChange) {
+    expectFresh(Desk().window, 16, true); // start-up replaces the initial layout
+    const std::map<char, void (*)(Calculator&)> commands{
+        {'N', [](Calculator& c) { c.selectFormat(true); }},
+        {'P', [](Calculator& c) { c.selectFormat(false); }},
+        {'6', [](Calculator& c) { c.selectModel(Model::tx4160); }},
+        {'9', [](Calculator& c) { c.selectModel(Model::tx4090); }},
+        {'R', [](Calculator& c) { c.resetInputs(); }},
+        {'S', [](Calculator& c) { c.startUp(); }}};
+    const struct {
+        std::string_view steps;
+        int channels;
+        bool isNtsc;
+    } cases[] = {{"P9", 9, false}, {"9PN", 9, true}, {"9P6", 16, false}, {"9PS", 16, true},
+                 {"N", 16, true},  {"6", 16, true},  {"R", 16, true}};
+    for (const auto& [steps, channels, isNtsc] : cases) {
+        SCOPED_TRACE(steps);
+        Desk desk;
+        for (const char step : steps.substr(0, steps.size() - 1)) {
+            commands.at(step)(desk.calc);
+        }
+        for (const ListId list : allLists) {
+            desk.pickAt(list, 1);
+        }
+        desk.calc.calculate(".");
+        ASSERT_NE(desk.window.hours, "");
+        desk.window.type(quality, "typed");
+        desk.window.type(hddsize, "typed");
+        commands.at(steps.back())(desk.calc);
+        EXPECT_EQ(desk.calc.settings().channelCount, channels);
+        EXPECT_EQ(desk.calc.settings().isNtsc, isNtsc);
+        expectFresh(desk.window, channels, isNtsc);
+    }
+}
+
+} // namespace
+} // namespace hourvault_test
