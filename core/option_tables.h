@@ -15,8 +15,7 @@ struct Option {
     int value;
 };
 
-// What each list shows while nothing is chosen, indexed by ListId.
-extern const std::array<std::string_view, 6> prompts;
+// What a list shows while nothing is chosen.
 [[nodiscard]] std::string_view promptOf(ListId list);
 
 // Calculate's message for a list without a choice, indexed by ListId, and the box's title.
