@@ -4,6 +4,7 @@
 #include "glossary_window.h"
 #include "look.h"
 #include "option_list.h"
+#include "pictures.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,7 +33,7 @@ constexpr QSize clientSize{613, 343};
 CalculatorWindow::CalculatorWindow() {
     setObjectName(QStringLiteral("calculator"));
     setWindowTitle(QStringLiteral("OSTREL  Hourvault"));
-    setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+    setWindowIcon(programIcon());
     setFont(dialogFont());
 
     auto* client = new QWidget(this);

@@ -1,12 +1,12 @@
 #include "help_window.h"
 
 #include "look.h"
+#include "pictures.h"
 #include "twips.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -57,7 +57,7 @@ QLabel* HelpWindow::addPicture(const QString& objectName, const QString& resourc
     picture->setObjectName(objectName);
     picture->setAccessibleName(accessibleName);
     // Natural size from the top-left corner; whatever overhangs the box is cut off.
-    picture->setPixmap(QPixmap(resource));
+    picture->setPixmap(windowPicture(resource));
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picture->setFocusPolicy(Qt::NoFocus);
     picture->setGeometry(pixelRect(twipsRect));

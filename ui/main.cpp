@@ -5,7 +5,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // Lets the desktop match the window to the installed launcher and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("hourvault"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(HOURVAULT_APP_ID));
     hourvault::CalculatorWindow window;
     window.show();
     return QApplication::exec();

@@ -3,16 +3,15 @@
 #include "diagonal_line.h"
 #include "look.h"
 #include "option_list.h"
+#include "pictures.h"
 #include "twips.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPushButton>
 
 #include <algorithm>
-#include <ranges>
 
 namespace hourvault {
 
@@ -105,7 +104,7 @@ QWidget* makeControl(const Control& control, QWidget& client) {
     }
     case Kind::picture: {
         auto* picture = new QLabel(&client);
-        picture->setPixmap(QPixmap(QString::fromUtf8(control.text)));
+        picture->setPixmap(windowPicture(QString::fromUtf8(control.text)));
         // Natural size from the top-left corner, cut off at the control's edges.
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         widget = picture;
@@ -158,9 +157,8 @@ template <typename Widget> Widget* child(QWidget& client, const char* name) {
 
 MainControls buildMainLayout(QWidget& client) {
     // Later siblings lie on top, so the bottom of each stack is made first.
-    for (const Control& control : windowControls | std::views::reverse) {
-        makeControl(control, client);
-    }
+    std::for_each(windowControls.rbegin(), windowControls.rend(),
+                  [&client](const Control& control) { makeControl(control, client); });
 
     MainControls controls;
     for (const ListPlace& place : listPlaces) {

@@ -1,0 +1,103 @@
+#include "pictures.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QIconEngine>
+#include <QPainter>
+
+#include <algorithm>
+#include <utility>
+
+namespace hourvault {
+
+namespace {
+
+QString twiceTheSize(const QString& resource) {
+    const qsizetype dot = resource.lastIndexOf(u'.');
+    return resource.left(dot) + QStringLiteral("@2x") + resource.mid(dot);
+}
+
+// Offers one picture per size and reads a picture only when the desktop asks for that size, so
+// the eight sizes cost no memory until the window is shown, and none stays decoded after.
+class SizedPicturesEngine final : public QIconEngine {
+public:
+    explicit SizedPicturesEngine(QList<std::pair<QSize, QString>> pictures)
+        : pictures_(std::move(pictures)) {
+        std::sort(pictures_.begin(), pictures_.end(),
+                  [](const auto& a, const auto& b) { return a.first.width() < b.first.width(); });
+    }
+
+    QIconEngine* clone() const override { return new SizedPicturesEngine(*this); }
+
+    QList<QSize> availableSizes(QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
+        QList<QSize> sizes;
+        for (const auto& picture : pictures_) {
+            sizes.append(picture.first);
+        }
+        return sizes;
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
+        return bestFor(size).first.scaled(size, Qt::KeepAspectRatio).boundedTo(size);
+    }
+
+    // The icon is drawn the same in every mode: it only ever stands for the window.
+    QPixmap pixmap(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
+        if (pictures_.isEmpty() || size.isEmpty()) {
+            return {};
+        }
+        QPixmap picture(bestFor(size).second);
+        if (picture.size() != size) {
+            picture = picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        }
+        return picture;
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const qreal ratio = painter->device()->devicePixelRatio();
+        QPixmap picture = pixmap(rect.size() * ratio, mode, state);
+        picture.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect.topLeft(), picture);
+    }
+
+private:
+    // The smallest picture that covers the size, else the largest there is.
+    [[nodiscard]] const std::pair<QSize, QString>& bestFor(const QSize& size) const {
+        for (const auto& picture : pictures_) {
+            if (picture.first.width() >= size.width() && picture.first.height() >= size.height()) {
+                return picture;
+            }
+        }
+        return pictures_.last();
+    }
+
+    QList<std::pair<QSize, QString>> pictures_;
+};
+
+} // namespace
+
+QPixmap windowPicture(const QString& resource) {
+    if (qApp->devicePixelRatio() > 1.0) {
+        const QString twice = twiceTheSize(resource);
+        if (QFile::exists(twice)) {
+            return QPixmap(twice);
+        }
+    }
+    return QPixmap(resource);
+}
+
+QIcon programIcon() {
+    // The 256-colour 32 px picture is the window's own icon; the theme's sizes fill in around it.
+    // Each size is read from its name ("48x48.png"), so no picture is opened before it is needed.
+    QList<std::pair<QSize, QString>> pictures{{QSize(32, 32), QStringLiteral(":/icon.png")}};
+    const QDir sizes(QStringLiteral(":/icons"));
+    for (const QString& name : sizes.entryList(QDir::Files)) {
+        const int side = name.section(u'x', 0, 0).toInt();
+        pictures.append({QSize(side, side), sizes.filePath(name)});
+    }
+    return QIcon(new SizedPicturesEngine(std::move(pictures)));
+}
+
+} // namespace hourvault
