@@ -39,6 +39,9 @@ public:
     }
 
     QSize actualSize(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
+        if (pictures_.isEmpty()) {
+            return {};
+        }
         return bestFor(size).first.scaled(size, Qt::KeepAspectRatio).boundedTo(size);
     }
 
@@ -63,7 +66,7 @@ public:
     }
 
 private:
-    // The smallest picture that covers the size, else the largest there is.
+    // The smallest picture that covers the size, else the largest there is; needs a picture.
     [[nodiscard]] const std::pair<QSize, QString>& bestFor(const QSize& size) const {
         for (const auto& picture : pictures_) {
             if (picture.first.width() >= size.width() && picture.first.height() >= size.height()) {
