@@ -2,9 +2,7 @@
 set(CPACK_PACKAGE_NAME hourvault)
 set(CPACK_PACKAGE_VENDOR "The Hourvault developers")
 set(CPACK_PACKAGE_CONTACT "The Hourvault developers <hourvault@users.noreply.github.com>")
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "recording time calculator for TX-series video recorders")
-set(CPACK_PACKAGE_HOMEPAGE_URL "https://github.com/hourvault/hourvault")
+# The version, the summary (the package's synopsis) and the homepage come from project().
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 
