@@ -3,6 +3,7 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QWheelEvent>
 
 namespace hourvault {
 
@@ -11,6 +12,8 @@ OptionList::OptionList(QWidget* parent) : QComboBox(parent) {
     setCompleter(nullptr);
     setInsertPolicy(QComboBox::NoInsert);
     setMaxVisibleItems(16);
+    // Click or Tab to focus; the wheel alone never takes the focus.
+    setFocusPolicy(Qt::StrongFocus);
 
     // The combo box would select an entry matching the typed text when editing finishes
     // (Return or leaving the field); a typed text must stay a typed text.
@@ -55,6 +58,14 @@ void OptionList::focusOutEvent(QFocusEvent* event) {
     default:
         break;
     }
+}
+
+void OptionList::wheelEvent(QWheelEvent* event) {
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
+    QComboBox::wheelEvent(event);
 }
 
 void OptionList::dropSelectionKeepingText(const QString& text) {

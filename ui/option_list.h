@@ -10,6 +10,8 @@ namespace hourvault {
 //   leaving the field);
 // - filling the list and showing a prompt raise no signal;
 // - entryChosen only for a real pick (drop-down, arrow keys, wheel);
+// - a wheel turns through the entries only while the list has the focus: one merely passing
+//   over it must not change the choice;
 // - focusLost only when the focus moves to another control of the window (mouse, Tab,
 //   Shift+Tab), not for its own drop-down, a menu, a message box or a hidden window.
 class OptionList : public QComboBox {
@@ -31,6 +33,7 @@ signals:
 
 protected:
     void focusOutEvent(QFocusEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void dropSelectionKeepingText(const QString& text);
