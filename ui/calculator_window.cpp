@@ -132,21 +132,52 @@ void CalculatorWindow::returnFromHelpWindow() {
     }
 }
 
+QAction* CalculatorWindow::shortcutFor(const QKeyEvent& key) const {
+    const QKeySequence pressed(key.keyCombination());
+    for (QAction* action : {menus_.clear, menus_.exit, menus_.glossary}) {
+        if (action->shortcut() == pressed) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
 bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (!watched->isWidgetType()) {
+        return false;
+    }
+    const QWidget* window = static_cast<QWidget*>(watched)->window();
     // The menu shortcuts act before a list's own editing keys: a text field would otherwise
     // claim Ctrl+C and Ctrl+X for copy and cut.
-    if (event->type() == QEvent::ShortcutOverride && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->window() == this) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const QKeySequence pressed(key->keyCombination());
-        for (const QAction* action : {menus_.clear, menus_.exit, menus_.glossary}) {
-            if (action->shortcut() == pressed) {
-                event->ignore();
-                return true;
-            }
+    if (event->type() == QEvent::ShortcutOverride && window == this &&
+        shortcutFor(*static_cast<QKeyEvent*>(event)) != nullptr) {
+        event->ignore();
+        return true;
+    }
+    // A list's drop-down or a menu is a window of its own, where the window's shortcuts do not
+    // reach: close it, then act as if the key had come to the window.
+    if (event->type() == QEvent::KeyPress && window != this &&
+        window == QApplication::activePopupWidget() && window->parentWidget() != nullptr &&
+        window->parentWidget()->window() == this) {
+        if (QAction* action = shortcutFor(*static_cast<QKeyEvent*>(event))) {
+            closePopups();
+            action->trigger();
+            return true;
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void CalculatorWindow::closePopups() {
+    QWidget* popup = QApplication::activePopupWidget();
+    while (popup != nullptr) {
+        if (auto* list = qobject_cast<QComboBox*>(popup->parentWidget())) {
+            list->hidePopup();
+        }
+        popup->close();
+        QWidget* next = QApplication::activePopupWidget();
+        popup = next != popup ? next : nullptr;
+    }
 }
 
 OptionList& CalculatorWindow::list(ListId id) const {
@@ -178,7 +209,9 @@ void CalculatorWindow::setResultText(ResultBox box, std::string_view text) {
 }
 
 void CalculatorWindow::focusList(ListId id) {
+    // As Tab does, so that typing replaces what the list shows.
     list(id).setFocus(Qt::OtherFocusReason);
+    list(id).lineEdit()->selectAll();
 }
 
 void CalculatorWindow::showMessage(std::string_view text, std::string_view title) {

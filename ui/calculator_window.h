@@ -8,6 +8,9 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class QAction;
+class QKeyEvent;
+
 namespace hourvault {
 
 class HelpWindow;
@@ -44,6 +47,8 @@ private:
     void showFormat(bool isNtsc);
     void openHelpWindow(HelpWindow* window);
     void returnFromHelpWindow();
+    [[nodiscard]] QAction* shortcutFor(const QKeyEvent& key) const;
+    void closePopups();
 
     Calculator calculator_{*this};
     MainControls controls_;

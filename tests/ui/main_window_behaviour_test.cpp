@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QSignalSpy>
 
+#include <algorithm>
 #include <memory>
 
 using hourvault::CalculatorWindow;
@@ -337,10 +338,58 @@ private slots:
         QVERIFY(box.noIcon);
         QVERIFY(driver_->activate());
         QTRY_COMPARE_WITH_TIMEOUT(focused(), driver_->list(lists.at(missing)), 1000);
+        // Selected, as Tab would, so that typing replaces it.
+        QCOMPARE(driver_->list(lists.at(missing))->lineEdit()->selectedText(), shown.at(missing));
         QCOMPARE(results(), typedInto.isEmpty() ? QStringList({"earlier", "result"}) : noResults);
         for (qsizetype i = 0; i < lists.size(); ++i) {
             QCOMPARE(driver_->list(lists.at(i))->currentText(), shown.at(i));
             QCOMPARE(entries(*driver_->list(lists.at(i))), offered.at(i));
+        }
+    }
+
+    void wheelTurnsOnlyTheFocusedList() {
+        QVERIFY(computeTypical());
+        QComboBox* hddsize = driver_->list("hddsize");
+        QVERIFY(hddsize->focusPolicy() != Qt::WheelFocus); // passing over takes no focus
+        const auto turn = [hddsize] {
+            QWheelEvent wheel(QPointF(10, 10), hddsize->mapToGlobal(QPointF(10, 10)), {},
+                              QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                              false);
+            QApplication::sendEvent(hddsize, &wheel);
+        };
+        turn();
+        QCOMPARE(hddsize->currentText(), "500 GB");
+        QCOMPARE(results(), typicalResults);
+        QVERIFY(driver_->clickInto("hddsize"));
+        turn();
+        QCOMPARE(hddsize->currentText(), "750 GB");
+        QCOMPARE(results(), noResults);
+    }
+
+    void shortcutsActWithADropDownOpen_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Ctrl+C runs Clear") << int(Qt::Key_C);
+        QTest::newRow("Ctrl+G opens the Glossary") << int(Qt::Key_G);
+    }
+
+    void shortcutsActWithADropDownOpen() {
+        QFETCH(int, key);
+        QVERIFY(computeTypical());
+        QComboBox* audio = driver_->list("audio");
+        QVERIFY(driver_->clickInto("audio", true));
+        QTest::keyClick(audio->view(), Qt::Key(key), Qt::ControlModifier);
+        QVERIFY(!audio->view()->isVisible());
+        QCOMPARE(QApplication::activePopupWidget(), nullptr);
+        if (key == Qt::Key_C) {
+            QCOMPARE(audio->currentText(), prompts.at(4));
+            QCOMPARE(results(), noResults);
+        } else {
+            QTRY_VERIFY(window_->isHidden());
+            const QWidgetList windows = QApplication::topLevelWidgets();
+            QVERIFY(std::any_of(windows.cbegin(), windows.cend(), [](const QWidget* window) {
+                return window->objectName() == "glossary" && window->isVisible();
+            }));
+            QCOMPARE(audio->currentText(), "No Audio");
         }
     }
 
