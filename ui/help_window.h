@@ -1,21 +1,27 @@
 #pragma once
 
+#include "control_table.h"
+
 #include <QColor>
+#include <QDialog>
 #include <QSize>
-#include <QWidget>
+
+#include <span>
 
 class QCloseEvent;
-class QLabel;
+class QKeyEvent;
 class QPaintEvent;
 class QPushButton;
 
 namespace hourvault {
 
 // A window that takes the main window's place while it is open: About and Glossary. It has a
-// fixed client area, a set of labels and one OK button. OK, or closing it through the window
-// system, hides it and reports `dismissed`; whoever opened it then shows the main window again
-// and destroys this one (with deleteLater: `dismissed` may come from inside a close event).
-class HelpWindow : public QWidget {
+// fixed client area, labels, pictures and one OK button, built from its layout table. OK, or
+// closing it through the window system, hides it and reports `dismissed`; the program carries
+// on without it (closing it never ends the program), and whoever opened it destroys it then,
+// with deleteLater, since `dismissed` may come from inside a close event.
+// A dialog, so that assistive tools announce it as one; it is neither modal nor owned.
+class HelpWindow : public QDialog {
     Q_OBJECT
 
 public:
@@ -25,23 +31,24 @@ signals:
     void dismissed();
 
 protected:
-    HelpWindow(const QString& objectName, const QString& caption, QSize clientSize,
-               const QColor& background);
+    struct Look {
+        QColor background;
+        QColor text;
+        Qt::Alignment labelAlignment;
+    };
 
-    // rect in twips, relative to the client area.
-    QLabel* addLabel(const QString& objectName, const QString& text, const QRect& twipsRect,
-                     Qt::Alignment alignment, const QColor& background, const QColor& textColour);
-    QLabel* addPicture(const QString& objectName, const QString& resource, const QRect& twipsRect,
-                       const QString& accessibleName);
-    void addOkButton(const QRect& twipsRect);
+    HelpWindow(const char* objectName, const char* caption, const TwipsRect& client,
+               const Look& look, std::span<const ControlSpec> controls);
 
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void addControl(const ControlSpec& spec);
     void dismiss();
 
-    QColor background_;
+    Look look_;
     QPushButton* okButton_ = nullptr;
 };
 

@@ -1,9 +1,9 @@
 #include "main_layout.h"
 
+#include "control_table.h"
 #include "diagonal_line.h"
 #include "look.h"
 #include "option_list.h"
-#include "pictures.h"
 #include "twips.h"
 
 #include <QGroupBox>
@@ -17,48 +17,70 @@ namespace hourvault {
 
 namespace {
 
-enum class Kind { button, frame, picture, formatLabel };
-
-struct Control {
-    Kind kind;
-    const char* name;
-    const char* text; // caption, or the picture's resource
-    const char* accessibleName;
-    int left;
-    int top;
-    int width;
-    int height;
-};
-
-// The client area's own controls, in twips; where two overlap, the one listed first lies on
-// top.
+// The client area's own controls; where two overlap, the one listed first lies on top.
 constexpr std::array windowControls{
-    Control{Kind::button, "cmdCalculate", "Calculate", "Calculate", 3360, 3720, 2295, 495},
-    Control{Kind::button, "cmdClear", "Clear", "Clear", 3360, 4320, 2295, 375},
-    Control{Kind::frame, "resultFrame", "Recording Time :", "Recording Time", 6120, 3480, 2775,
-            1335},
-    Control{Kind::frame, "qualityFrame", "Picture Quality :", "Picture Quality", 3120, 1320, 2775,
-            855},
-    Control{Kind::frame, "resolutionFrame", "Resolution :", "Resolution", 6120, 240, 2775, 855},
-    Control{Kind::frame, "hddsizeFrame", "Hard Disk Size :", "Hard Disk Size", 6120, 2400, 2775,
-            855},
-    Control{Kind::frame, "camerasFrame", "# of Cameras :", "Number of Cameras", 3120, 240, 2775,
-            855},
-    Control{Kind::frame, "frameRateFrame",
-            "Recording Rate (IPS) :", "Recording Rate (images per second)", 6120, 1320, 2775, 855},
-    Control{Kind::frame, "audioFrame", "Audio Recording :", "Audio Recording", 3120, 2400, 2775,
-            855},
-    Control{Kind::frame, "buttonFrame", "", "Commands", 3120, 3480, 2775, 1335},
-    Control{Kind::picture, "Picture3", ":/banner.jpg", "Ostrel logo", -120, 0, 2655, 855},
-    Control{Kind::formatLabel, "txtFormat", "", "Video format", 2280, 4090, 495, 250},
-    Control{Kind::picture, "favor16", ":/favor16.jpg", "The recorders, TX-4160 lit", 0, 840, 3000,
-            3705},
-    Control{Kind::picture, "TX4160", ":/tx4160.gif", "TX-4160, 16 channel digital video recorder",
-            360, 4560, 2520, 480},
-    Control{Kind::picture, "TX4090", ":/tx4090.gif", "TX-4090, 9 channel digital video recorder",
-            360, 4560, 2430, 480},
-    Control{Kind::picture, "favor9", ":/favor9.jpg", "The recorders, TX-4090 lit", 0, 840, 3000,
-            3705},
+    ControlSpec{
+        ControlKind::button, "cmdCalculate", "Calculate", "Calculate", {3360, 3720, 2295, 495}},
+    ControlSpec{ControlKind::button, "cmdClear", "Clear", "Clear", {3360, 4320, 2295, 375}},
+    ControlSpec{ControlKind::frame,
+                "resultFrame",
+                "Recording Time :",
+                "Recording Time",
+                {6120, 3480, 2775, 1335}},
+    ControlSpec{ControlKind::frame,
+                "qualityFrame",
+                "Picture Quality :",
+                "Picture Quality",
+                {3120, 1320, 2775, 855}},
+    ControlSpec{ControlKind::frame,
+                "resolutionFrame",
+                "Resolution :",
+                "Resolution",
+                {6120, 240, 2775, 855}},
+    ControlSpec{ControlKind::frame,
+                "hddsizeFrame",
+                "Hard Disk Size :",
+                "Hard Disk Size",
+                {6120, 2400, 2775, 855}},
+    ControlSpec{ControlKind::frame,
+                "camerasFrame",
+                "# of Cameras :",
+                "Number of Cameras",
+                {3120, 240, 2775, 855}},
+    ControlSpec{ControlKind::frame,
+                "frameRateFrame",
+                "Recording Rate (IPS) :",
+                "Recording Rate (images per second)",
+                {6120, 1320, 2775, 855}},
+    ControlSpec{ControlKind::frame,
+                "audioFrame",
+                "Audio Recording :",
+                "Audio Recording",
+                {3120, 2400, 2775, 855}},
+    ControlSpec{ControlKind::frame, "buttonFrame", "", "Commands", {3120, 3480, 2775, 1335}},
+    ControlSpec{
+        ControlKind::picture, "Picture3", ":/banner.jpg", "Ostrel logo", {-120, 0, 2655, 855}},
+    ControlSpec{ControlKind::formatLabel, "txtFormat", "", "Video format", {2280, 4090, 495, 250}},
+    ControlSpec{ControlKind::picture,
+                "favor16",
+                ":/favor16.jpg",
+                "The recorders, TX-4160 lit",
+                {0, 840, 3000, 3705}},
+    ControlSpec{ControlKind::picture,
+                "TX4160",
+                ":/tx4160.gif",
+                "TX-4160, 16 channel digital video recorder",
+                {360, 4560, 2520, 480}},
+    ControlSpec{ControlKind::picture,
+                "TX4090",
+                ":/tx4090.gif",
+                "TX-4090, 9 channel digital video recorder",
+                {360, 4560, 2430, 480}},
+    ControlSpec{ControlKind::picture,
+                "favor9",
+                ":/favor9.jpg",
+                "The recorders, TX-4090 lit",
+                {0, 840, 3000, 3705}},
 };
 
 // Each list sits at the same place inside a frame of its own.
@@ -76,41 +98,30 @@ constexpr std::array listPlaces{
     ListPlace{ListId::audio, "audio", "audioFrame"},
     ListPlace{ListId::hddsize, "hddsize", "hddsizeFrame"},
 };
-constexpr QRect listRect = twipsRect(240, 360, 2295, 315);
+constexpr QRect listRect = TwipsRect{240, 360, 2295, 315}.pixels();
 
 // Tab and Shift+Tab visit the controls in this order, from cmdCalculate round again.
 constexpr std::array focusOrder{"cmdCalculate", "cmdClear",   "audio",   "frameRate", "cameras",
                                 "hddsize",      "resolution", "quality", "txtDays",   "txtHours"};
 
-QRect placeOf(const Control& control) {
-    return twipsRect(control.left, control.top, control.width, control.height);
-}
-
-QWidget* makeControl(const Control& control, QWidget& client) {
-    QWidget* widget = nullptr;
-    switch (control.kind) {
-    case Kind::button: {
-        auto* button = new QPushButton(QString::fromUtf8(control.text), &client);
-        // Enter presses a button while it has the focus; there is no default button.
-        button->setAutoDefault(true);
-        widget = button;
-        break;
-    }
-    case Kind::frame: {
-        auto* frame = new QGroupBox(QString::fromUtf8(control.text), &client);
+QWidget* makeControl(const ControlSpec& spec, QWidget& client) {
+    switch (spec.kind) {
+    case ControlKind::button:
+        return makeButton(spec, client);
+    case ControlKind::picture:
+        return makePicture(spec, client);
+    case ControlKind::frame: {
+        auto* frame = new QGroupBox(QString::fromUtf8(spec.text), &client);
         paintChrome(*frame, chrome::black, chrome::white);
-        widget = frame;
-        break;
+        applySpec(*frame, spec);
+        return frame;
     }
-    case Kind::picture: {
-        auto* picture = new QLabel(&client);
-        picture->setPixmap(windowPicture(QString::fromUtf8(control.text)));
-        // Natural size from the top-left corner, cut off at the control's edges.
-        picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        widget = picture;
-        break;
+    case ControlKind::label: {
+        auto* label = new QLabel(QString::fromUtf8(spec.text), &client);
+        applySpec(*label, spec);
+        return label;
     }
-    case Kind::formatLabel: {
+    case ControlKind::formatLabel: {
         // The window opens in NTSC.
         auto* label = new QLabel(formatCaption(true), &client);
         QFont font(QStringLiteral("Helvetica"));
@@ -120,32 +131,28 @@ QWidget* makeControl(const Control& control, QWidget& client) {
         label->setFont(font);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         paintChrome(*label, chrome::black, chrome::grey);
-        widget = label;
-        break;
+        applySpec(*label, spec);
+        return label;
     }
     }
-    widget->setObjectName(QString::fromUtf8(control.name));
-    widget->setAccessibleName(QString::fromUtf8(control.accessibleName));
-    widget->setGeometry(placeOf(control));
-    return widget;
+    return nullptr;
 }
 
-QLabel* makeUnitLabel(const char* name, const char* text, const QRect& place, QWidget& frame) {
+QLabel* makeUnitLabel(const char* name, const char* text, const TwipsRect& place, QWidget& frame) {
     auto* label = new QLabel(QString::fromUtf8(text), &frame);
     label->setObjectName(QString::fromUtf8(name));
-    label->setAccessibleName(label->text());
-    label->setGeometry(place);
+    label->setGeometry(place.pixels());
     paintChrome(*label, chrome::black, chrome::white);
     return label;
 }
 
-QLineEdit* makeResultBox(const char* name, const char* accessibleName, const QRect& place,
+QLineEdit* makeResultBox(const char* name, const char* accessibleName, const TwipsRect& place,
                          QWidget& frame) {
     auto* box = new QLineEdit(&frame);
     box->setObjectName(QString::fromUtf8(name));
     box->setAccessibleName(QString::fromUtf8(accessibleName));
     box->setReadOnly(true);
-    box->setGeometry(place);
+    box->setGeometry(place.pixels());
     return box;
 }
 
@@ -158,7 +165,7 @@ template <typename Widget> Widget* child(QWidget& client, const char* name) {
 MainControls buildMainLayout(QWidget& client) {
     // Later siblings lie on top, so the bottom of each stack is made first.
     std::for_each(windowControls.rbegin(), windowControls.rend(),
-                  [&client](const Control& control) { makeControl(control, client); });
+                  [&client](const ControlSpec& spec) { makeControl(spec, client); });
 
     MainControls controls;
     for (const ListPlace& place : listPlaces) {
@@ -171,16 +178,16 @@ MainControls buildMainLayout(QWidget& client) {
     }
 
     QWidget& result = *child<QGroupBox>(client, "resultFrame");
-    QLabel* daysUnit = makeUnitLabel("Label2", "days", twipsRect(950, 450, 330, 195), result);
-    QLabel* hoursUnit = makeUnitLabel("Label1", "hours", twipsRect(2270, 930, 390, 195), result);
+    QLabel* daysUnit = makeUnitLabel("Label2", "days", {950, 450, 330, 195}, result);
+    QLabel* hoursUnit = makeUnitLabel("Label1", "hours", {2270, 930, 390, 195}, result);
     auto* line =
         new DiagonalLine(twipsPoint(0, 1320), twipsPoint(2760, 120), chrome::white, result);
     line->setObjectName(QStringLiteral("Line1"));
     line->setAccessibleName(QStringLiteral("Divider"));
     controls.days =
-        makeResultBox("txtDays", "Recording time in days", twipsRect(240, 360, 615, 315), result);
-    controls.hours = makeResultBox("txtHours", "Recording time in hours",
-                                   twipsRect(1400, 840, 800, 315), result);
+        makeResultBox("txtDays", "Recording time in days", {240, 360, 615, 315}, result);
+    controls.hours =
+        makeResultBox("txtHours", "Recording time in hours", {1400, 840, 800, 315}, result);
     daysUnit->setBuddy(controls.days);
     hoursUnit->setBuddy(controls.hours);
 

@@ -12,9 +12,18 @@ namespace hourvault {
     return value >= 0 ? (value + perPixel / 2) / perPixel : -((-value + perPixel / 2) / perPixel);
 }
 
-[[nodiscard]] constexpr QRect twipsRect(int left, int top, int width, int height) {
-    return {twips(left), twips(top), twips(width), twips(height)};
-}
+// A control's place in twips, from the top-left corner of its window's client area (or of the
+// frame that holds it). Kept apart from QRect, which means pixels everywhere else.
+struct TwipsRect {
+    int left;
+    int top;
+    int width;
+    int height;
+
+    [[nodiscard]] constexpr QRect pixels() const {
+        return {twips(left), twips(top), twips(width), twips(height)};
+    }
+};
 
 [[nodiscard]] constexpr QPoint twipsPoint(int x, int y) {
     return {twips(x), twips(y)};

@@ -6,6 +6,8 @@
 
 #include <QAccessible>
 
+#include <tuple>
+
 using hourvault::CalculatorWindow;
 using hourvault::DiagonalLine;
 using hourvault::testing::WindowDriver;
@@ -110,19 +112,53 @@ private slots:
     }
 
     void everyControlHasAnAccessibleName() {
-        const auto nameOf = [this](const char* name) {
-            QAccessibleInterface* accessible =
-                QAccessible::queryAccessibleInterface(driver_.find<QWidget>(name));
-            return accessible != nullptr ? accessible->text(QAccessible::Name).trimmed() : "";
+        const auto accessible = [this](const char* name) {
+            return QAccessible::queryAccessibleInterface(driver_.find<QWidget>(name));
         };
-        for (const char* name :
-             {"cameras", "resolution", "quality", "frameRate", "audio", "hddsize", "txtHours",
-              "txtDays", "cmdCalculate", "cmdClear", "txtFormat", "favor16", "favor9", "TX4160",
-              "TX4090", "Picture3", "Label1", "Label2"}) {
-            QVERIFY2(!nameOf(name).isEmpty(), name);
+        const auto nameOf = [&accessible](const char* name) {
+            return accessible(name) != nullptr ? accessible(name)->text(QAccessible::Name) : "";
+        };
+        for (const char* name : {"txtHours", "txtDays", "cmdCalculate", "cmdClear", "favor16",
+                                 "favor9", "TX4160", "TX4090", "Picture3", "Label1", "Label2"}) {
+            QVERIFY2(!nameOf(name).trimmed().isEmpty(), name);
         }
         // The two result boxes share one frame; each needs a name of its own.
         QVERIFY(nameOf("txtHours") != nameOf("txtDays"));
+        // A list's own name is its text; what names it is the frame around it.
+        for (const char* name :
+             {"cameras", "resolution", "quality", "frameRate", "audio", "hddsize"}) {
+            const auto labels = accessible(name)->relations(QAccessible::Label);
+            QVERIFY2(labels.size() == 1 && labels.first().first->object() ==
+                                               driver_.find<QWidget>(name)->parentWidget(),
+                     name);
+        }
+        // The format in force is read as the label's text, not hidden behind a name.
+        QCOMPARE(nameOf("txtFormat"), "NTSC");
+        QCOMPARE(accessible("txtFormat")->text(QAccessible::Description), "Video format");
+    }
+
+    void picturesShowTheirTopLeftCorner() {
+        // Natural sizes: 864 x 501 banner, 200 x 247 photographs, 168 and 162 x 32 name plates.
+        CalculatorWindow window;
+        window.show();
+        for (const char* model : {"mnu16", "mnu9"}) {
+            window.findChild<QAction*>(model)->trigger();
+            for (const auto& [name, resource, shown] :
+                 {std::tuple{"Picture3", ":/banner.jpg", QSize(177, 57)},
+                  {"favor16", ":/favor16.jpg", QSize(200, 247)},
+                  {"TX4160", ":/tx4160.gif", QSize(168, 32)},
+                  {"favor9", ":/favor9.jpg", QSize(200, 247)},
+                  {"TX4090", ":/tx4090.gif", QSize(162, 32)}}) {
+                auto* picture = window.findChild<QLabel*>(name);
+                if (!picture->isVisible()) {
+                    continue;
+                }
+                QCOMPARE(picture->size(), shown);
+                const QImage expected = QImage(resource).copy(QRect(QPoint(), shown));
+                QCOMPARE(picture->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                         expected.convertToFormat(QImage::Format_RGB32));
+            }
+        }
     }
 };
 
