@@ -5,6 +5,7 @@
 #include "look.h"
 #include "option_list.h"
 #include "pictures.h"
+#include "placement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,7 +17,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 
 namespace hourvault {
 
@@ -57,9 +57,7 @@ CalculatorWindow::CalculatorWindow() {
 
     controls_.calculate->setFocus();
     adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    centreOnScreen(*this, QGuiApplication::primaryScreen());
     qApp->installEventFilter(this);
 }
 
@@ -113,23 +111,21 @@ void CalculatorWindow::showFormat(bool isNtsc) {
 
 void CalculatorWindow::openHelpWindow(HelpWindow* window) {
     helpWindow_ = window;
-    // Closing a help window must never end the program: the main window comes back instead.
-    window->setAttribute(Qt::WA_QuitOnClose, false);
-    connect(window, &HelpWindow::dismissed, this, &CalculatorWindow::returnFromHelpWindow);
+    connect(window, &HelpWindow::dismissed, this,
+            [this, window] { returnFromHelpWindow(*window); });
     focusBeforeHelp_ = focusWidget();
+    centreOnScreen(*window, screen());
     hide();
     window->show();
 }
 
-void CalculatorWindow::returnFromHelpWindow() {
+void CalculatorWindow::returnFromHelpWindow(HelpWindow& window) {
     show();
     activateWindow();
     if (focusBeforeHelp_) {
         focusBeforeHelp_->setFocus(Qt::OtherFocusReason);
     }
-    if (helpWindow_) {
-        helpWindow_->deleteLater();
-    }
+    window.deleteLater();
 }
 
 QAction* CalculatorWindow::shortcutFor(const QKeyEvent& key) const {

@@ -46,7 +46,7 @@ private:
     void showModel(Model model);
     void showFormat(bool isNtsc);
     void openHelpWindow(HelpWindow* window);
-    void returnFromHelpWindow();
+    void returnFromHelpWindow(HelpWindow& window);
     [[nodiscard]] QAction* shortcutFor(const QKeyEvent& key) const;
     void closePopups();
 
