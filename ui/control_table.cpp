@@ -30,10 +30,7 @@ QPushButton* makeButton(const ControlSpec& spec, QWidget& parent) {
 }
 
 QLabel* makePicture(const ControlSpec& spec, QWidget& parent) {
-    auto* picture = new QLabel(&parent);
-    picture->setPixmap(windowPicture(QString::fromUtf8(spec.text)));
-    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picture->setFocusPolicy(Qt::NoFocus);
+    auto* picture = new PictureBox(QString::fromUtf8(spec.text), &parent);
     applySpec(*picture, spec);
     return picture;
 }

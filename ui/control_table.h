@@ -32,6 +32,7 @@ void applySpec(QWidget& control, const ControlSpec& spec);
 QPushButton* makeButton(const ControlSpec& spec, QWidget& parent);
 
 // A picture shown at its natural size from its top-left corner, cut off at its box's edges.
+// It is read when first shown.
 QLabel* makePicture(const ControlSpec& spec, QWidget& parent);
 
 // Ties every label that names another control to it, once the whole table is built.

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QIconEngine>
+#include <QImageReader>
 #include <QPainter>
 
 #include <algorithm>
@@ -81,14 +82,31 @@ private:
 
 } // namespace
 
-QPixmap windowPicture(const QString& resource) {
-    if (qApp->devicePixelRatio() > 1.0) {
-        const QString twice = twiceTheSize(resource);
-        if (QFile::exists(twice)) {
-            return QPixmap(twice);
-        }
+PictureBox::PictureBox(QString resource, QWidget* parent)
+    : QLabel(parent), resource_(std::move(resource)) {
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void PictureBox::showEvent(QShowEvent* event) {
+    QLabel::showEvent(event);
+    if (!pixmap().isNull()) {
+        return;
     }
-    return QPixmap(resource);
+    QString file = resource_;
+    qreal ratio = 1.0;
+    if (qApp->devicePixelRatio() > 1.0 && QFile::exists(twiceTheSize(resource_))) {
+        file = twiceTheSize(resource_);
+        ratio = 2.0;
+    }
+    QImageReader reader(file);
+    // Only the top-left corner shows; the picture decoder skips the rest where it can.
+    if (const QSize natural = reader.size(); natural.isValid()) {
+        reader.setClipRect(QRect(QPoint(), (size() * ratio).boundedTo(natural)));
+    }
+    QImage shown = reader.read();
+    shown.setDevicePixelRatio(ratio);
+    setPixmap(QPixmap::fromImage(std::move(shown)));
 }
 
 QIcon programIcon() {

@@ -3,6 +3,7 @@
 #include "calculator_window.h"
 #include "glossary_window.h"
 
+#include <QAction>
 #include <QDirIterator>
 #include <QImageReader>
 #include <QLabel>
@@ -32,6 +33,11 @@ private slots:
         const std::unique_ptr<QWidget> windows[] = {std::make_unique<CalculatorWindow>(),
                                                     std::make_unique<AboutWindow>(),
                                                     std::make_unique<GlossaryWindow>()};
+        // Pictures are read when first shown; the 9-channel ones show with their model.
+        for (const auto& window : windows) {
+            window->show();
+        }
+        windows[0]->findChild<QAction*>(QStringLiteral("mnu9"))->trigger();
         qsizetype pictures = 0;
         for (const auto& window : windows) {
             for (const QLabel* label : window->findChildren<QLabel*>()) {
