@@ -341,6 +341,7 @@ def main():
     os.environ.update(XDG_RUNTIME_DIR=private, XDG_CONFIG_HOME=private, XDG_CACHE_HOME=private,
                       QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     os.environ.pop("AT_SPI_BUS_ADDRESS", None)
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped"))  # stop what was started
     failed = 0
     try:
         with processes():
