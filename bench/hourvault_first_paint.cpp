@@ -1,0 +1,15 @@
+// Hourvault's start-up as ui/main.cpp runs it, with the first-paint probe on the window.
+
+#include "calculator_window.h"
+#include "first_paint_probe.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral(HOURVAULT_APP_ID));
+    hourvault::CalculatorWindow window;
+    hourvault::bench::reportFirstPaint(window);
+    window.show();
+    return QApplication::exec();
+}
