@@ -21,8 +21,8 @@ def parse_args():
     here = os.path.dirname(os.path.abspath(__file__))
     build = os.path.join(here, "..", "build", "bench", "bench")
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--rounds", type=int, default=int(os.environ.get("ROUNDS", "40")),
-                        help="runs of each program per platform and scale (default 40, or $ROUNDS)")
+    parser.add_argument("--rounds", type=int, default=int(os.environ.get("ROUNDS", "100")),
+                        help="runs of each program per platform and scale (100, or $ROUNDS)")
     parser.add_argument("--warm-up", type=int, default=3,
                         help="uncounted rounds first, for the page and font caches")
     parser.add_argument("--platforms", default="offscreen,xcb",
