@@ -8,7 +8,9 @@
 namespace hourvault {
 
 OptionList::OptionList(QWidget* parent) : QComboBox(parent) {
-    setEditable(true);
+    // Made editable by giving it its field: unlike setEditable, that leaves the drop-down to be
+    // built when it first opens.
+    setLineEdit(new QLineEdit(this));
     setCompleter(nullptr);
     setInsertPolicy(QComboBox::NoInsert);
     setMaxVisibleItems(16);
