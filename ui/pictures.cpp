@@ -43,7 +43,8 @@ public:
         if (pictures_.isEmpty()) {
             return {};
         }
-        return bestFor(size).first.scaled(size, Qt::KeepAspectRatio).boundedTo(size);
+        const QSize best = bestFor(size).first;
+        return fits(best, size) ? best : best.scaled(size, Qt::KeepAspectRatio);
     }
 
     // The icon is drawn the same in every mode: it only ever stands for the window.
@@ -51,8 +52,10 @@ public:
         if (pictures_.isEmpty() || size.isEmpty()) {
             return {};
         }
+        // Reduced where no picture has the size, never enlarged: an enlarged icon is no
+        // sharper, and at 200 % the window system asks for every size at twice the pixels.
         QPixmap picture(bestFor(size).second);
-        if (picture.size() != size) {
+        if (!fits(picture.size(), size)) {
             picture = picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         }
         return picture;
@@ -61,12 +64,15 @@ public:
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
                QIcon::State state) override {
         const qreal ratio = painter->device()->devicePixelRatio();
-        QPixmap picture = pixmap(rect.size() * ratio, mode, state);
-        picture.setDevicePixelRatio(ratio);
-        painter->drawPixmap(rect.topLeft(), picture);
+        // Drawn into the whole rectangle, even from a smaller picture.
+        painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
     }
 
 private:
+    [[nodiscard]] static bool fits(const QSize& picture, const QSize& size) {
+        return picture.width() <= size.width() && picture.height() <= size.height();
+    }
+
     // The smallest picture that covers the size, else the largest there is; needs a picture.
     [[nodiscard]] const std::pair<QSize, QString>& bestFor(const QSize& size) const {
         for (const auto& picture : pictures_) {
