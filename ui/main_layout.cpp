@@ -124,7 +124,9 @@ QWidget* makeControl(const ControlSpec& spec, QWidget& client) {
     case ControlKind::formatLabel: {
         // The window opens in NTSC.
         auto* label = new QLabel(formatCaption(true), &client);
-        QFont font(QStringLiteral("Helvetica"));
+        // Helvetica's metric twin, which the program installs. Asking for Helvetica itself falls
+        // through fontconfig to whatever stands in for it on the machine.
+        QFont font(QStringLiteral("Liberation Sans"));
         font.setStyleHint(QFont::Helvetica);
         font.setPointSizeF(8.25);
         font.setBold(true);
