@@ -1,5 +1,6 @@
 // Hourvault's start-up as ui/main.cpp runs it, with the first-paint probe on the window.
 
+#include "application.h"
 #include "calculator_window.h"
 #include "first_paint_probe.h"
 
@@ -7,7 +8,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QGuiApplication::setDesktopFileName(QStringLiteral(HOURVAULT_APP_ID));
+    hourvault::prepareApplication();
     hourvault::CalculatorWindow window;
     hourvault::bench::reportFirstPaint(window);
     window.show();
