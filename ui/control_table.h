@@ -10,7 +10,7 @@ class QWidget;
 
 namespace hourvault {
 
-enum class ControlKind { button, frame, label, picture, formatLabel };
+enum class ControlKind { button, frame, label, picture, formatLabel, resultBox };
 
 // One row of a window's layout table. Every window is built from such a table, in the order
 // its rows are listed.

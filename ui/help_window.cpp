@@ -52,6 +52,7 @@ void HelpWindow::addControl(const ControlSpec& spec) {
         break;
     case ControlKind::frame:
     case ControlKind::formatLabel:
+    case ControlKind::resultBox:
         break;
     }
 }

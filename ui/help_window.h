@@ -4,7 +4,6 @@
 
 #include <QColor>
 #include <QDialog>
-#include <QSize>
 
 #include <span>
 

@@ -83,6 +83,16 @@ constexpr std::array windowControls{
                 {0, 840, 3000, 3705}},
 };
 
+// The result frame's own controls, in twips from the frame's corner; each unit names its box.
+constexpr std::array resultControls{
+    ControlSpec{ControlKind::label, "Label2", "days", nullptr, {950, 450, 330, 195}, "txtDays"},
+    ControlSpec{ControlKind::label, "Label1", "hours", nullptr, {2270, 930, 390, 195}, "txtHours"},
+    ControlSpec{
+        ControlKind::resultBox, "txtDays", "", "Recording time in days", {240, 360, 615, 315}},
+    ControlSpec{
+        ControlKind::resultBox, "txtHours", "", "Recording time in hours", {1400, 840, 800, 315}},
+};
+
 // Each list sits at the same place inside a frame of its own.
 struct ListPlace {
     ListId list;
@@ -104,6 +114,7 @@ constexpr QRect listRect = TwipsRect{240, 360, 2295, 315}.pixels();
 constexpr std::array focusOrder{"cmdCalculate", "cmdClear",   "audio",   "frameRate", "cameras",
                                 "hddsize",      "resolution", "quality", "txtDays",   "txtHours"};
 
+// Makes a control of the main window inside its client area or a frame there.
 QWidget* makeControl(const ControlSpec& spec, QWidget& client) {
     switch (spec.kind) {
     case ControlKind::button:
@@ -118,8 +129,15 @@ QWidget* makeControl(const ControlSpec& spec, QWidget& client) {
     }
     case ControlKind::label: {
         auto* label = new QLabel(QString::fromUtf8(spec.text), &client);
+        paintChrome(*label, chrome::black, chrome::white);
         applySpec(*label, spec);
         return label;
+    }
+    case ControlKind::resultBox: {
+        auto* box = new QLineEdit(&client);
+        box->setReadOnly(true);
+        applySpec(*box, spec);
+        return box;
     }
     case ControlKind::formatLabel: {
         // The window opens in NTSC.
@@ -138,24 +156,6 @@ QWidget* makeControl(const ControlSpec& spec, QWidget& client) {
     }
     }
     return nullptr;
-}
-
-QLabel* makeUnitLabel(const char* name, const char* text, const TwipsRect& place, QWidget& frame) {
-    auto* label = new QLabel(QString::fromUtf8(text), &frame);
-    label->setObjectName(QString::fromUtf8(name));
-    label->setGeometry(place.pixels());
-    paintChrome(*label, chrome::black, chrome::white);
-    return label;
-}
-
-QLineEdit* makeResultBox(const char* name, const char* accessibleName, const TwipsRect& place,
-                         QWidget& frame) {
-    auto* box = new QLineEdit(&frame);
-    box->setObjectName(QString::fromUtf8(name));
-    box->setAccessibleName(QString::fromUtf8(accessibleName));
-    box->setReadOnly(true);
-    box->setGeometry(place.pixels());
-    return box;
 }
 
 template <typename Widget> Widget* child(QWidget& client, const char* name) {
@@ -180,18 +180,16 @@ MainControls buildMainLayout(QWidget& client) {
     }
 
     QWidget& result = *child<QGroupBox>(client, "resultFrame");
-    QLabel* daysUnit = makeUnitLabel("Label2", "days", {950, 450, 330, 195}, result);
-    QLabel* hoursUnit = makeUnitLabel("Label1", "hours", {2270, 930, 390, 195}, result);
+    for (const ControlSpec& spec : resultControls) {
+        makeControl(spec, result);
+    }
+    tieLabels(resultControls, result);
     auto* line =
         new DiagonalLine(twipsPoint(0, 1320), twipsPoint(2760, 120), chrome::white, result);
     line->setObjectName(QStringLiteral("Line1"));
     line->setAccessibleName(QStringLiteral("Divider"));
-    controls.days =
-        makeResultBox("txtDays", "Recording time in days", {240, 360, 615, 315}, result);
-    controls.hours =
-        makeResultBox("txtHours", "Recording time in hours", {1400, 840, 800, 315}, result);
-    daysUnit->setBuddy(controls.days);
-    hoursUnit->setBuddy(controls.hours);
+    controls.days = child<QLineEdit>(result, "txtDays");
+    controls.hours = child<QLineEdit>(result, "txtHours");
 
     controls.calculate = child<QPushButton>(client, "cmdCalculate");
     controls.clear = child<QPushButton>(client, "cmdClear");
