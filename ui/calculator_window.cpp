@@ -2,6 +2,7 @@
 
 #include "about_window.h"
 #include "glossary_window.h"
+#include "list_focus_watch.h"
 #include "look.h"
 #include "option_list.h"
 #include "pictures.h"
@@ -9,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -17,6 +19,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace hourvault {
 
@@ -64,6 +68,7 @@ CalculatorWindow::CalculatorWindow() {
 CalculatorWindow::~CalculatorWindow() {
     qApp->removeEventFilter(this);
     // Focus-out events still arrive while the children are destroyed; no check may run then.
+    focusWatch_->blockSignals(true);
     for (OptionList* option : controls_.lists) {
         option->blockSignals(true);
     }
@@ -71,15 +76,29 @@ CalculatorWindow::~CalculatorWindow() {
 }
 
 void CalculatorWindow::connectEvents() {
+    focusWatch_ = new ListFocusWatch(*this, {controls_.lists.begin(), controls_.lists.end()});
+    connect(focusWatch_, &ListFocusWatch::left, this,
+            [this](OptionList* left) { calculator_.focusLost(listId(*left)); });
     for (const ListId id : allLists) {
         OptionList* option = &list(id);
         connect(option, &OptionList::entryChosen, this,
                 [this, id] { calculator_.entryChosen(id); });
-        connect(option, &OptionList::focusLost, this, [this, id] { calculator_.focusLost(id); });
+        // Text that no one is typing is checked as soon as it arrives, as if typed and left.
+        connect(option, &OptionList::textArrived, this, [this, id] { calculator_.focusLost(id); });
     }
-    connect(controls_.calculate, &QPushButton::clicked, this,
-            [this] { calculator_.calculate(QLocale().decimalPoint().toStdString()); });
-    connect(controls_.clear, &QPushButton::clicked, this, [this] { calculator_.resetInputs(); });
+    for (QPushButton* button : {controls_.calculate, controls_.clear}) {
+        connect(button, &QPushButton::pressed, this, [this, button] { takeFocus(*button); });
+    }
+    connect(controls_.calculate, &QPushButton::clicked, this, [this] {
+        if (takesCommands_) {
+            calculator_.calculate(QLocale().decimalPoint().toStdString());
+        }
+    });
+    connect(controls_.clear, &QPushButton::clicked, this, [this] {
+        if (takesCommands_) {
+            calculator_.resetInputs();
+        }
+    });
     connect(menus_.clear, &QAction::triggered, this, [this] { calculator_.resetInputs(); });
     connect(menus_.exit, &QAction::triggered, qApp, &QCoreApplication::quit);
     connect(menus_.model16, &QAction::triggered, this, [this] { showModel(Model::tx4160); });
@@ -89,6 +108,24 @@ void CalculatorWindow::connectEvents() {
     connect(menus_.about, &QAction::triggered, this, [this] { openHelpWindow(new AboutWindow); });
     connect(menus_.glossary, &QAction::triggered, this,
             [this] { openHelpWindow(new GlossaryWindow); });
+}
+
+void CalculatorWindow::takeFocus(QWidget& button) {
+    // A click gives the button the focus before it is pressed, so that a list's check runs
+    // first; a press by an assistive tool must do the same.
+    if (takesCommands_) {
+        button.setFocus(Qt::OtherFocusReason);
+        focusWatch_->arrive(button);
+    }
+}
+
+void CalculatorWindow::setTakesCommands(bool takes) {
+    // While the Missing Data box is open, or a help window has the window's place, keys and
+    // clicks cannot reach the window, but an assistive tool's press or menu action can.
+    takesCommands_ = takes;
+    for (QAction* command : menus_.all()) {
+        command->setEnabled(takes);
+    }
 }
 
 void CalculatorWindow::showModel(Model model) {
@@ -115,11 +152,13 @@ void CalculatorWindow::openHelpWindow(HelpWindow* window) {
             [this, window] { returnFromHelpWindow(*window); });
     focusBeforeHelp_ = focusWidget();
     centreOnScreen(*window, screen());
+    setTakesCommands(false);
     hide();
     window->show();
 }
 
 void CalculatorWindow::returnFromHelpWindow(HelpWindow& window) {
+    setTakesCommands(true);
     show();
     activateWindow();
     if (focusBeforeHelp_) {
@@ -180,6 +219,11 @@ OptionList& CalculatorWindow::list(ListId id) const {
     return *controls_.lists.at(indexOf(id));
 }
 
+ListId CalculatorWindow::listId(const OptionList& option) const {
+    const auto found = std::find(controls_.lists.begin(), controls_.lists.end(), &option);
+    return allLists.at(static_cast<std::size_t>(found - controls_.lists.begin()));
+}
+
 int CalculatorWindow::selectionIndex(ListId id) const {
     return list(id).currentIndex();
 }
@@ -213,7 +257,20 @@ void CalculatorWindow::focusList(ListId id) {
 void CalculatorWindow::showMessage(std::string_view text, std::string_view title) {
     QMessageBox box(QMessageBox::NoIcon, toQString(title), toQString(text), QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("missingData"));
+    // No icon, not even the style's on the OK button.
+    box.button(QMessageBox::Ok)->setIcon(QIcon());
+    // A window manager puts the title beside its own icon and buttons, in a larger bold font:
+    // a box as narrow as a short message would show it cut off.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        QFont titleFont = box.font();
+        titleFont.setBold(true);
+        const int title = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle());
+        const int width = title * 3 / 2 + 150;
+        grid->addItem(new QSpacerItem(width, 0), grid->rowCount(), 0, 1, grid->columnCount());
+    }
+    setTakesCommands(false);
     box.exec();
+    setTakesCommands(true);
 }
 
 } // namespace hourvault

@@ -14,6 +14,7 @@ class QKeyEvent;
 namespace hourvault {
 
 class HelpWindow;
+class ListFocusWatch;
 
 // The program's main window. Constructing it runs the start-up, so the window is complete
 // before it is first shown.
@@ -42,9 +43,12 @@ private:
     void showMessage(std::string_view text, std::string_view title) override;
 
     [[nodiscard]] OptionList& list(ListId id) const;
+    [[nodiscard]] ListId listId(const OptionList& option) const;
     void connectEvents();
     void showModel(Model model);
     void showFormat(bool isNtsc);
+    void takeFocus(QWidget& button);
+    void setTakesCommands(bool takes);
     void openHelpWindow(HelpWindow* window);
     void returnFromHelpWindow(HelpWindow& window);
     [[nodiscard]] QAction* shortcutFor(const QKeyEvent& key) const;
@@ -53,6 +57,8 @@ private:
     Calculator calculator_{*this};
     MainControls controls_;
     MainMenus menus_;
+    ListFocusWatch* focusWatch_ = nullptr;
+    bool takesCommands_ = true;
     QPointer<HelpWindow> helpWindow_;
     QPointer<QWidget> focusBeforeHelp_;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 class QAction;
 class QMenuBar;
 
@@ -15,6 +17,10 @@ struct MainMenus {
     QAction* pal = nullptr;
     QAction* glossary = nullptr;
     QAction* about = nullptr;
+
+    [[nodiscard]] std::array<QAction*, 8> all() const {
+        return {clear, exit, model16, model9, ntsc, pal, glossary, about};
+    }
 };
 
 // File, Model, Format and Help, with their captions, separators, check marks and shortcut

@@ -1,13 +1,68 @@
 #include "option_list.h"
 
-#include <QFocusEvent>
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QWheelEvent>
 
 namespace hourvault {
 
-OptionList::OptionList(QWidget* parent) : QComboBox(parent) {
+// A double-click on an entry picks it with its first click, which closes the drop-down; the
+// second click would then press whatever lies beneath, Calculate for one. Armed when the
+// drop-down closes, this eats a double-click's second click that follows within the
+// double-click time, and lets every other click through.
+class SecondClickGuard final : public QObject {
+public:
+    explicit SecondClickGuard(QObject* parent) : QObject(parent) {}
+
+    void arm() {
+        qApp->installEventFilter(this);
+        eating_ = false;
+        since_.start();
+    }
+
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            if (eating_ || (isSecondClick(*static_cast<QMouseEvent*>(event)) &&
+                            !since_.hasExpired(QApplication::doubleClickInterval()))) {
+                eating_ = true;
+                return true;
+            }
+            disarm();
+            return false;
+        case QEvent::MouseButtonRelease:
+            if (eating_) {
+                disarm();
+                return true;
+            }
+            return false;
+        default:
+            return false;
+        }
+    }
+
+private:
+    static bool isSecondClick(const QMouseEvent& event) {
+        return event.type() == QEvent::MouseButtonDblClick ||
+               event.flags().testFlag(Qt::MouseEventCreatedDoubleClick);
+    }
+
+    void disarm() {
+        qApp->removeEventFilter(this);
+        eating_ = false;
+    }
+
+    QElapsedTimer since_;
+    bool eating_ = false;
+};
+
+OptionList::OptionList(QWidget* parent)
+    : QComboBox(parent), secondClickGuard_(new SecondClickGuard(this)) {
     // Made editable by giving it its field: unlike setEditable, that leaves the drop-down to be
     // built when it first opens.
     setLineEdit(new QLineEdit(this));
@@ -16,22 +71,28 @@ OptionList::OptionList(QWidget* parent) : QComboBox(parent) {
     setMaxVisibleItems(16);
     // Click or Tab to focus; the wheel alone never takes the focus.
     setFocusPolicy(Qt::StrongFocus);
+    // A text dropped from elsewhere would land while another control has the focus.
+    lineEdit()->setAcceptDrops(false);
 
     // The combo box would select an entry matching the typed text when editing finishes
     // (Return or leaving the field); a typed text must stay a typed text.
     QObject::disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
     QObject::disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
 
-    connect(lineEdit(), &QLineEdit::textEdited, this, &OptionList::dropSelectionKeepingText);
+    // Every change of the text, not only the keys' (textEdited): an assistive tool sets it
+    // without keys.
+    connect(lineEdit(), &QLineEdit::textChanged, this, &OptionList::followText);
     connect(this, &QComboBox::activated, this, &OptionList::entryChosen);
 }
 
 void OptionList::clearEntries() {
+    const QScopedValueRollback own(settingText_, true);
     const QSignalBlocker blocker(this);
     clear();
 }
 
 void OptionList::appendEntry(const QString& text) {
+    const QScopedValueRollback own(settingText_, true);
     const QSignalBlocker blocker(this);
     const int index = currentIndex();
     const QString shown = currentText();
@@ -44,22 +105,15 @@ void OptionList::appendEntry(const QString& text) {
 }
 
 void OptionList::showText(const QString& text) {
+    const QScopedValueRollback own(settingText_, true);
     const QSignalBlocker blocker(this);
     setCurrentIndex(-1);
     setEditText(text);
 }
 
-void OptionList::focusOutEvent(QFocusEvent* event) {
-    QComboBox::focusOutEvent(event);
-    switch (event->reason()) {
-    case Qt::MouseFocusReason:
-    case Qt::TabFocusReason:
-    case Qt::BacktabFocusReason:
-        emit focusLost();
-        break;
-    default:
-        break;
-    }
+void OptionList::hidePopup() {
+    QComboBox::hidePopup();
+    secondClickGuard_->arm();
 }
 
 void OptionList::wheelEvent(QWheelEvent* event) {
@@ -68,6 +122,17 @@ void OptionList::wheelEvent(QWheelEvent* event) {
         return;
     }
     QComboBox::wheelEvent(event);
+}
+
+void OptionList::followText(const QString& text) {
+    // A pick shows its entry's text; the program's own prompts and refills are no edits.
+    if (settingText_ || (currentIndex() >= 0 && text == itemText(currentIndex()))) {
+        return;
+    }
+    dropSelectionKeepingText(text);
+    if (window()->focusWidget() != this) {
+        emit textArrived();
+    }
 }
 
 void OptionList::dropSelectionKeepingText(const QString& text) {

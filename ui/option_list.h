@@ -4,16 +4,22 @@
 
 namespace hourvault {
 
+class SecondClickGuard;
+
 // An editable drop-down list with the semantics the calculator relies on:
-// - editing the text drops the selection (index -1) at once and keeps the typed text;
+// - any change of its text but a pick drops the selection (index -1) at once and keeps the
+//   text: keys, paste, an input method, an assistive tool;
 // - typed text is never turned into a selection (no completion, no match on Return or on
 //   leaving the field);
 // - filling the list and showing a prompt raise no signal;
 // - entryChosen only for a real pick (drop-down, arrow keys, wheel);
 // - a wheel turns through the entries only while the list has the focus: one merely passing
 //   over it must not change the choice;
-// - focusLost only when the focus moves to another control of the window (mouse, Tab,
-//   Shift+Tab), not for its own drop-down, a menu, a message box or a hidden window.
+// - text that arrives while the list does not hold its window's focus (an assistive tool)
+//   raises textArrived, since no one is typing who could leave the list later;
+// - nothing can be dropped on it, and the second click of a double-click that picks an entry
+//   presses nothing beneath the closed drop-down.
+// When the list counts as left is its window's business (ListFocusWatch).
 class OptionList : public QComboBox {
     Q_OBJECT
 
@@ -27,16 +33,21 @@ public:
     // Shows a text that is no entry (a prompt): the selection becomes -1.
     void showText(const QString& text);
 
+    void hidePopup() override;
+
 signals:
     void entryChosen();
-    void focusLost();
+    void textArrived();
 
 protected:
-    void focusOutEvent(QFocusEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
 private:
+    void followText(const QString& text);
     void dropSelectionKeepingText(const QString& text);
+
+    bool settingText_ = false;
+    SecondClickGuard* secondClickGuard_;
 };
 
 } // namespace hourvault

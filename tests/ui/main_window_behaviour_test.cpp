@@ -3,7 +3,9 @@
 #include "calculator_window.h"
 #include "window_driver.h"
 
+#include <QAccessible>
 #include <QClipboard>
+#include <QMimeData>
 #include <QSignalSpy>
 
 #include <algorithm>
@@ -264,6 +266,86 @@ private slots:
         QTest::keyClick(focused(), Qt::Key(key));
         QCOMPARE(calculate.count(), pressed == "cmdCalculate" ? 1 : 0);
         QCOMPARE(clear.count(), pressed == "cmdClear" ? 1 : 0);
+    }
+
+    // Whatever changed a list's text, and whatever way the focus leaves it, a text that was not
+    // picked is never a choice: the list's check runs once the focus reaches another control,
+    // or at once for text that arrives while no one is typing in the list.
+    void aTextNotPickedIsNoChoice_data() {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("shown"); // afterwards, in hddsize
+        QTest::addColumn<bool>("message");  // Calculate was pressed and names hddsize
+        // clang-format off
+        QTest::newRow("typed, Model menu by mouse, Escape, Calculate") << "menu" << prompts.at(5) << true;
+        QTest::newRow("typed, Alt, Calculate") << "alt" << prompts.at(5) << true;
+        QTest::newRow("typed, Calculate") << "calculate" << prompts.at(5) << true;
+        QTest::newRow("typed, Tab") << "tab" << prompts.at(5) << false;
+        QTest::newRow("typed, click into cameras") << "cameras" << prompts.at(5) << false;
+        QTest::newRow("typed, Calculate pressed by its accessible action") << "press" << prompts.at(5) << true;
+        QTest::newRow("an entry's text set by an assistive tool, list focused, Calculate") << "replace" << prompts.at(5) << true;
+        QTest::newRow("a text set by an assistive tool while Calculate has the focus") << "set" << prompts.at(5) << false;
+        QTest::newRow("a text dropped while Calculate has the focus") << "drop" << typical.at(5) << false;
+        // clang-format on
+    }
+
+    void aTextNotPickedIsNoChoice() {
+        QFETCH(QString, way);
+        QFETCH(QString, shown);
+        QFETCH(bool, message);
+
+        QVERIFY(computeTypical());
+        QComboBox* hddsize = driver_->list("hddsize");
+        QLineEdit* field = hddsize->lineEdit();
+        QAccessibleInterface* fieldAccess = QAccessible::queryAccessibleInterface(field);
+        auto* calculate = driver_->find<QPushButton>("cmdCalculate");
+        if (way == "replace") {
+            QVERIFY(driver_->clickInto("hddsize"));
+            fieldAccess->editableTextInterface()->replaceText(0, int(field->text().size()), "1 TB");
+            QCOMPARE(hddsize->currentIndex(), -1);
+        } else if (way != "set" && way != "drop") {
+            QVERIFY(driver_->clickInto("hddsize"));
+            QTest::keyClick(field, Qt::Key_End);
+            QTest::keyClicks(field, "x");
+        }
+        // Until the list is left, a typed text and the result stay as they are.
+        QCOMPARE(results(), typicalResults);
+
+        MessageBoxReader box;
+        if (way == "menu") {
+            QVERIFY(driver_->openMenu("mnuModel"));
+            QTest::keyClick(driver_->find<QMenu>("mnuModel"), Qt::Key_Escape);
+        } else if (way == "alt") {
+            QTest::keyClick(field, Qt::Key_Alt);
+        }
+        if (way == "menu" || way == "alt") {
+            QTRY_COMPARE(focused(), window_->menuBar());
+            QCOMPARE(results(), typicalResults);
+        }
+        if (way == "menu" || way == "alt" || way == "calculate" || way == "replace") {
+            QVERIFY(driver_->click("cmdCalculate"));
+        } else if (way == "tab") {
+            driver_->tab();
+        } else if (way == "cameras") {
+            QVERIFY(driver_->clickInto("cameras"));
+        } else if (way == "press") {
+            QAccessible::queryAccessibleInterface(calculate)->actionInterface()->doAction(
+                QAccessibleActionInterface::pressAction());
+        } else if (way == "set") {
+            fieldAccess->setText(QAccessible::Value, "1 TB");
+        } else if (way == "drop") {
+            QMimeData text;
+            text.setText("999 GB");
+            const QPointF at = field->mapTo(window_.get(), field->rect().center());
+            QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &text, Qt::LeftButton, {});
+            QApplication::sendEvent(window_->windowHandle(), &enter);
+            QDropEvent drop(at, Qt::CopyAction, &text, Qt::LeftButton, {});
+            QApplication::sendEvent(window_->windowHandle(), &drop);
+        }
+        QTRY_COMPARE(box.seen, message);
+        QCOMPARE(box.text, message ? "You must select " + missingWhat.at(5) : "");
+        QCOMPARE(hddsize->currentText(), shown);
+        QCOMPARE(hddsize->currentIndex(), entries(*hddsize).indexOf(shown));
+        QCOMPARE(results(), shown == typical.at(5) ? typicalResults : noResults);
     }
 
     void typedTextOutlivesItsDropDownAndAMenu() {
