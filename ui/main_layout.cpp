@@ -2,6 +2,7 @@
 
 #include "control_table.h"
 #include "diagonal_line.h"
+#include "frame.h"
 #include "look.h"
 #include "option_list.h"
 #include "twips.h"
@@ -122,7 +123,7 @@ QWidget* makeControl(const ControlSpec& spec, QWidget& client) {
     case ControlKind::picture:
         return makePicture(spec, client);
     case ControlKind::frame: {
-        auto* frame = new QGroupBox(QString::fromUtf8(spec.text), &client);
+        auto* frame = new Frame(QString::fromUtf8(spec.text), &client);
         paintChrome(*frame, chrome::black, chrome::white);
         applySpec(*frame, spec);
         return frame;
