@@ -3,12 +3,38 @@
 #include "main_layout.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
+#include <QStyleOptionMenuItem>
 
 namespace hourvault {
 
 namespace {
+
+// After Alt, or Escape out of a menu, the menu bar holds the keyboard focus on a title, which
+// some styles mark only while its menu is open: the keyboard would then be nowhere to be seen.
+class KeyboardFocusStyle final : public QProxyStyle {
+public:
+    explicit KeyboardFocusStyle(QWidget& bar) : QProxyStyle(QApplication::style()->name()) {
+        setParent(&bar);
+    }
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+        if (element == CE_MenuBarItem && item != nullptr && widget != nullptr &&
+            widget->hasFocus() && item->state.testFlag(State_Selected)) {
+            // Marked as the title of an open menu is.
+            QStyleOptionMenuItem focused = *item;
+            focused.state |= State_Sunken;
+            QProxyStyle::drawControl(element, &focused, painter, widget);
+            return;
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
 
 QMenu* addMenu(QMenuBar& bar, const char* name, const char* caption) {
     QMenu* menu = bar.addMenu(QString::fromUtf8(caption));
@@ -40,6 +66,7 @@ void addSeparator(QMenu& menu, const char* name) {
 
 MainMenus buildMainMenus(QMenuBar& bar) {
     MainMenus menus;
+    bar.setStyle(new KeyboardFocusStyle(bar));
 
     QMenu* file = addMenu(bar, "mnuFile", "File");
     menus.clear =
