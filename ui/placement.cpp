@@ -7,15 +7,22 @@
 #include <QStyle>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace hourvault {
 
 namespace {
 
 void placeCentred(QWidget& window, const QScreen& screen) {
+    const QRect area = screen.availableGeometry();
     // A window's position is its frame's: centre the frame's size.
-    window.move(QStyle::alignedRect(window.layoutDirection(), Qt::AlignCenter,
-                                    window.frameGeometry().size(), screen.availableGeometry())
-                    .topLeft());
+    QPoint corner = QStyle::alignedRect(window.layoutDirection(), Qt::AlignCenter,
+                                        window.frameGeometry().size(), area)
+                        .topLeft();
+    // A window larger than the screen keeps its title bar, and so its menus, within reach.
+    corner.setX(std::max(corner.x(), area.left()));
+    corner.setY(std::max(corner.y(), area.top()));
+    window.move(corner);
 }
 
 // Centres the window again as soon as it has a frame, then lets go of it.
@@ -45,6 +52,10 @@ private:
 } // namespace
 
 void centreOnScreen(QWidget& window, QScreen* screen) {
+    // A Wayland compositor places every window itself; a program cannot move one.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        return;
+    }
     if (screen == nullptr) {
         screen = QGuiApplication::primaryScreen();
     }
