@@ -12,7 +12,7 @@ namespace hourvault {
 
 HelpWindow::HelpWindow(const char* objectName, const char* caption, const TwipsRect& client,
                        const Look& look, std::span<const ControlSpec> controls)
-    : look_(look) {
+    : QDialog(nullptr, Qt::Window), look_(look) {
     setObjectName(QString::fromUtf8(objectName));
     setWindowTitle(QString::fromUtf8(caption));
     // Closing a help window must never end the program: the main window comes back instead.

@@ -19,7 +19,9 @@ namespace hourvault {
 // closing it through the window system, hides it and reports `dismissed`; the program carries
 // on without it (closing it never ends the program), and whoever opened it destroys it then,
 // with deleteLater, since `dismissed` may come from inside a close event.
-// A dialog, so that assistive tools announce it as one; it is neither modal nor owned.
+// A dialog, so that assistive tools announce it as one, but neither modal nor owned, and a
+// window of the normal kind: with the main window hidden it is the program's only window, which
+// taskbars and window switchers must list, and they leave out windows transient for another.
 class HelpWindow : public QDialog {
     Q_OBJECT
 
