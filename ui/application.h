@@ -2,6 +2,11 @@
 
 namespace hourvault {
 
+// Whether the program has a window system to open its window on, asked before the application
+// is built: without one Qt aborts with a core dump and a hint to reinstall. When there is none,
+// says so in one line on the error output.
+[[nodiscard]] bool canOpenWindows(int argc, char* argv[]);
+
 // The program-wide settings, made once the application exists and before its window is built.
 void prepareApplication();
 

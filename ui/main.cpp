@@ -4,6 +4,9 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    if (!hourvault::canOpenWindows(argc, argv)) {
+        return 1;
+    }
     QApplication app(argc, argv);
     hourvault::prepareApplication();
     hourvault::CalculatorWindow window;
