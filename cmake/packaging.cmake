@@ -17,7 +17,10 @@ digital video recorder can keep recording before its hard disk is full.
 Choose the model, NTSC or PAL, the number of cameras, the resolution, the
 picture quality, the recording rate, audio and the disk size, and it shows
 the recording time in hours and in days.")
-# dpkg-shlibdeps works out the libraries the program needs, and from them the Depends.
+# dpkg-shlibdeps works out the libraries the program needs, and from them the rest of Depends.
+# The font every text asks for comes with the program: with another in its place, texts are cut
+# off in their fixed boxes.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation2)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Directories the package shares with the system belong to root and are world-readable.
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
