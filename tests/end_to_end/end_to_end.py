@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 # The built program under an X server and a D-Bus session of its own, with no window manager and
-# under openbox, driven by real X11 keys and clicks and read back through AT-SPI as assistive
-# technology reads it. Usage: end_to_end.py HOURVAULT [FOLDER], FOLDER for the screenshots.
+# under openbox, driven by real X11 keys and clicks and by assistive actions, read back through
+# AT-SPI as assistive technology reads it and through the window properties a taskbar reads.
+# Usage: end_to_end.py HOURVAULT [FOLDER], FOLDER for the screenshots.
 import contextlib
 import ctypes
 import os
@@ -11,6 +12,7 @@ import sys
 import tempfile
 import time
 import traceback
+import warnings
 from pathlib import Path
 
 import gi
@@ -19,6 +21,8 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, GLib  # noqa: E402
 
 Role, State, Relation = Atspi.Role, Atspi.StateType, Atspi.RelationType
+# An action's own name, not the localized one, is what is looked for: a deprecated read, still.
+warnings.filterwarnings("ignore", "Atspi.Action.get_action_name", DeprecationWarning)
 # Each list: the name its frame gives it, its prompt while nothing is chosen, its typical choice.
 LISTS = {"cameras": ("Number of Cameras", "< select # of cameras >", "8"),
          "resolution": ("Resolution", "< select resolution >", "720 x 240 (2CIF)"),
@@ -96,6 +100,24 @@ def click(node, right=None, button=1, repeat=1):  # its middle, or this far from
     xdo("mousemove", "--sync", x, box.y + box.height // 2, "click", "--repeat", repeat, button)
 
 
+def act(node, action):  # as an assistive tool does, without keys or mouse
+    Atspi.Action.do_action(node, next(i for i in range(Atspi.Action.get_n_actions(node))
+                                      if Atspi.Action.get_action_name(node, i) == action))
+
+
+def taskbar_view(title, wm):  # what a taskbar reads of a window of the program
+    found = lambda name, *only: xdo("search", *only, "--name", f"^{name}$").split()[0].decode()
+    prop = lambda window, name: subprocess.run(
+        ["xprop", "-notype", *(["-root"] if window == "root" else ["-id", window]), name],
+        capture_output=True, text=True).stdout.strip()
+    window, main = found(title, "--onlyvisible"), found("OSTREL  Hourvault")
+    listed = not wm or int(window) in [int(w, 16) for w in prop(
+        "root", "_NET_CLIENT_LIST").split("#")[-1].split(",")]
+    return {"kind": prop(window, "_NET_WM_WINDOW_TYPE"), "owner": prop(window, "WM_TRANSIENT_FOR"),
+            "class": prop(window, "WM_CLASS").split(", ")[-1].strip('"'), "listed": listed,
+            "icon": prop(window, "_NET_WM_ICON") == prop(main, "_NET_WM_ICON") != ""}
+
+
 def close_as_window_manager(title):  # by the WM_DELETE_WINDOW client message
     x11 = ctypes.CDLL("libX11.so.6")
     x11.XOpenDisplay.restype = ctypes.c_void_p
@@ -140,12 +162,23 @@ def run(program, shot, wm):
         xdo("type", typed)
         expect(f"{typed} typed into {key}", lambda: choice(key), typed)
 
-    def menu(title, item):
+    def menu(title, item):  # opened by a click on its title; gives the item once it shows
         items = named(main, Role.MENU_ITEM)
         click(items[title])
         expect(f"the {title} menu open", lambda: has(items[item].get_parent(), State.SHOWING),
                True)
-        click(items[item])
+        return items[item]
+
+    def missing(what):  # the Missing Data box, once it shows asking for what
+        box = expect("the Missing Data box", lambda: window("Missing Data"))
+        expect("the Missing Data text", lambda: [heard(label) for label in descendants(
+            box, Role.LABEL) if has(label, State.SHOWING)], [f"You must select {what}"])
+        return box
+
+    def answer(box):
+        activate(box, box)
+        keys("Return")
+        expect("the Missing Data box closed", lambda: window("Missing Data") is None, True)
 
     # The lists found by the frames that label them, the result boxes and buttons by their names.
     main = opened("OSTREL  Hourvault")
@@ -194,6 +227,15 @@ def run(program, shot, wm):
         for explanation in targets(term, Relation.LABEL_FOR)
         if heard(term) in map(heard, targets(explanation, Relation.LABELLED_BY))}, TERMS)
     shot("3-glossary")
+    # With the main window hidden, the Glossary is the program's only window: a taskbar must
+    # list it, which it does not for a window transient for another.
+    desktop_entry = next((Path(__file__).parents[2] / "assets").glob("*.desktop"))
+    tied_class = next(line.split("=")[1] for line in desktop_entry.read_text().splitlines()
+                      if line.startswith("StartupWMClass="))
+    listed_window = {"kind": "_NET_WM_WINDOW_TYPE = _NET_WM_WINDOW_TYPE_NORMAL", "listed": True,
+                     "owner": "WM_TRANSIENT_FOR:  not found.", "class": tied_class, "icon": True}
+    expect("the Glossary as a taskbar sees it", lambda: taskbar_view("Glossary of Terms", wm),
+           listed_window)
     if wm:
         activate(glossary, glossary)
         keys("alt+F4")
@@ -202,6 +244,48 @@ def run(program, shot, wm):
     expect("the Glossary closed", lambda: window("Glossary of Terms") is None, True)
     activate(main, logo)
     expect("the main window back as it was", as_left, (TYPICAL, RESULTS, True))
+
+    # Through the menu bar from a list to Calculate: the list is checked before the message, so
+    # the typed "89" gives way to the prompt and the results go.
+    click(named(lists["cameras"], Role.TEXT)[""])
+    keys("End", "9")
+    expect("9 typed after the 8", lambda: choice("cameras"), "89")
+    model = menu("Model", "TX-4090 (9 channel)")
+    keys("Escape")
+    expect("the Model menu closed", lambda: has(model.get_parent(), State.SHOWING), False)
+    click(buttons["Calculate"])
+    message = missing("the number of cameras.")
+    expect("the cameras list checked first", lambda: (choice("cameras"), results()),
+           (PROMPTS["cameras"], dict.fromkeys(RESULTS, "")))
+    answer(message)
+    if wm:
+        activate(main, logo)
+    keys(*["Down"] * 8, "shift+Tab", "Down")  # the cameras, then the rate list they rebuilt
+    expect("8 cameras and 7 a second picked again", choices, TYPICAL)
+
+    # As an assistive tool works: a press acts as a click does, text it sets while no one types
+    # in the list is checked at once, and nothing gets past the Missing Data box.
+    act(buttons["Calculate"], "Press")
+    expect("Calculate pressed by its action", results, RESULTS)
+    disk = named(lists["disk"], Role.TEXT)[""]
+    Atspi.EditableText.set_text_contents(disk, "1 TB")
+    expect("a text set in the disk list", lambda: (choice("disk"), results()),
+           (PROMPTS["disk"], dict.fromkeys(RESULTS, "")))
+    click(disk)
+    keys("ctrl+a")
+    type_in("disk", "500 GBx")
+    act(buttons["Calculate"], "Press")
+    message = missing("the HDD size.")
+    expect("the disk list checked before the press", lambda: choice("disk"), PROMPTS["disk"])
+    act(buttons["Calculate"], "Press")
+    act(named(main, Role.MENU_ITEM)["Glossary"], "Press")
+    time.sleep(0.3)  # a press lands 100 ms after its action; nothing may come of it
+    expect("one box, and no Glossary under it", lambda: sorted(
+        w.get_name() for w in children(app) if has(w, State.SHOWING)),
+           ["Missing Data", "OSTREL  Hourvault"])
+    answer(message)
+    if wm:
+        activate(main, logo)
 
     # Ctrl+C, the program's Clear: with a drop-down open, it closes that and resets all; and
     # while typing in a list (Tab from disk to resolution selects its prompt).
@@ -223,14 +307,9 @@ def run(program, shot, wm):
     keys("Tab")
     expect("the cameras list after Tab", lambda: choice("cameras"), PROMPTS["cameras"])
     click(buttons["Calculate"])
-    message = expect("the Missing Data box", lambda: window("Missing Data"))
-    expect("the Missing Data text", lambda: [heard(label) for label in descendants(
-        message, Role.LABEL) if has(label, State.SHOWING)],
-           ["You must select the number of cameras."])
+    message = missing("the number of cameras.")
     shot("5-missing-data")
-    activate(message, message)
-    keys("Return")
-    expect("the Missing Data box closed", lambda: window("Missing Data") is None, True)
+    answer(message)
     # The box hands the focus to the cameras list, its prompt selected, so typing replaces it.
     # With no window manager to give the window back, the keys go to the window under the mouse.
     if wm:
@@ -241,13 +320,15 @@ def run(program, shot, wm):
         field, selection().start_offset, selection().end_offset), PROMPTS["cameras"])
     type_in("cameras", "3")
 
-    menu("Format", "PAL")
+    click(menu("Format", "PAL"))
     expect("the window in PAL", lambda: (video_format(), choices()), (["PAL"], PROMPTS))
     shot("6-pal")
-    menu("Help", "About 'Hourvault'")
+    click(menu("Help", "About 'Hourvault'"))
     about = opened("About this program...")
     activate(about, named(about, Role.IMAGE)["Ostrel brand logo"])
     shot("7-about")
+    expect("About as a taskbar sees it", lambda: taskbar_view("About this program...", wm),
+           listed_window)
     keys("Return")
     activate(main, logo)
     keys("alt+F4" if wm else "ctrl+x")  # the window closed from the window manager, or Exit
