@@ -13,8 +13,10 @@ ListFocusWatch::ListFocusWatch(QWidget& window, QList<OptionList*> lists)
     : QObject(&window), window_(window), lists_(std::move(lists)) {
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* /*old*/, QWidget* now) {
         // The menu bar only holds the focus on the way to a menu or back to the list; menus,
-        // drop-downs, boxes and other windows are windows of their own.
-        if (now != nullptr && now->window() == &window_ &&
+        // drop-downs, boxes and other windows are windows of their own. While the window is
+        // hidden for a help window, Qt may still hand the focus on within it (on a late
+        // activation), which is no one leaving the list.
+        if (now != nullptr && now->window() == &window_ && window_.isVisible() &&
             qobject_cast<QMenuBar*>(now) == nullptr) {
             arrive(*now);
         }

@@ -245,11 +245,18 @@ def run(program, shot, wm):
     activate(main, logo)
     expect("the main window back as it was", as_left, (TYPICAL, RESULTS, True))
 
-    # Through the menu bar from a list to Calculate: the list is checked before the message, so
-    # the typed "89" gives way to the prompt and the results go.
+    # A menu command by the menu bar's keys is no leaving of the list: "89" stays typed. Through
+    # the menu bar to Calculate it is: the list is checked before the message, so the typed "89"
+    # gives way to the prompt and the results go.
     click(named(lists["cameras"], Role.TEXT)[""])
     keys("End", "9")
     expect("9 typed after the 8", lambda: choice("cameras"), "89")
+    keys("alt", "Right", "Right", "Right", "Down", "Return")
+    glossary = opened("Glossary of Terms")
+    activate(glossary, glossary)
+    keys("Return")
+    activate(main, logo)
+    expect("the Glossary by keys, and back", lambda: (choice("cameras"), results()), ("89", RESULTS))
     model = menu("Model", "TX-4090 (9 channel)")
     keys("Escape")
     expect("the Model menu closed", lambda: has(model.get_parent(), State.SHOWING), False)
