@@ -22,15 +22,6 @@ public:
     void selectModel(Model model);
     void selectFormat(bool isNtsc);
 
-    void rebuildCameraList();
-    void rebuildResolutionList();
-    void rebuildAudioList();
-    void rebuildHddSizeList();
-    void emptyToPrompt(ListId list);
-
-    void rebuildRateList();
-    void rebuildQualityList();
-
     // A real pick in a list's drop-down (mouse or arrow keys).
     void entryChosen(ListId list);
     // The focus moved from the list to another control of the window.
@@ -41,6 +32,15 @@ public:
     void calculate(std::string_view decimalSeparator);
 
 private:
+    void rebuildCameraList();
+    void rebuildResolutionList();
+    void rebuildAudioList();
+    void rebuildHddSizeList();
+    void emptyToPrompt(ListId list);
+
+    void rebuildRateList();
+    void rebuildQualityList();
+
     void blankResults();
     void showPrompt(ListId list);
     [[nodiscard]] bool hasSelection(ListId list) const;

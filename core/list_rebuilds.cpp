@@ -72,7 +72,7 @@ void Calculator::blankResults() {
 }
 
 void Calculator::showPrompt(ListId list) {
-    window_.setShownText(list, promptOf(list));
+    window_.setShownText(list, textsOf(list).prompt);
 }
 
 bool Calculator::hasSelection(ListId list) const {

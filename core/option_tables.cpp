@@ -4,24 +4,7 @@
 
 namespace hourvault {
 
-const std::array<std::string_view, 6> missingMessages{
-    "You must select the number of cameras.",
-    "You must select the resolution.",
-    "You must select the picture quality.",
-    "You must select the recording rate.",
-    "You must select the audio quality.  (You may also select 'No Audio')",
-    "You must select the HDD size.",
-};
-
-const std::string_view missingDataTitle = "Missing Data";
-
 namespace {
-
-// Indexed by ListId.
-constexpr std::array<std::string_view, 6> prompts{
-    "< select # of cameras >",   "< select resolution >",    "< select picture quality >",
-    "< select recording rate >", "< select audio quality >", "< select HDD size >",
-};
 
 constexpr std::array<std::string_view, 2> ntscResolutions{"360 x 240 (CIF)", "720 x 240 (2CIF)"};
 constexpr std::array<std::string_view, 2> palResolutions{"360 x 288 (CIF)", "720 x 288 (2CIF)"};
@@ -70,10 +53,6 @@ double lookup(std::span<const Option> table, std::string_view text) {
 }
 
 } // namespace
-
-std::string_view promptOf(ListId list) {
-    return prompts.at(indexOf(list));
-}
 
 const std::array<Option, 3> audioEntries{{
     {"No Audio", 0},

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window_primitives.h"
+#include "lists.h"
 
 #include <array>
 #include <span>
@@ -14,13 +14,6 @@ struct Option {
     std::string_view text;
     int value;
 };
-
-// What a list shows while nothing is chosen.
-[[nodiscard]] std::string_view promptOf(ListId list);
-
-// Calculate's message for a list without a choice, indexed by ListId, and the box's title.
-extern const std::array<std::string_view, 6> missingMessages;
-extern const std::string_view missingDataTitle;
 
 // Index 0 is the CIF entry and index 1 the 2CIF entry, in either format.
 [[nodiscard]] std::span<const std::string_view> resolutionEntries(bool isNtsc);

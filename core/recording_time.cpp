@@ -10,7 +10,7 @@ RecordingOutcome calculateRecordingTime(const std::array<ListReading, 6>& lists,
                                         std::string_view decimalSeparator) {
     for (const ListId list : allLists) {
         if (lists.at(indexOf(list)).selectionIndex < 0) {
-            return MissingChoice{list, missingMessages.at(indexOf(list))};
+            return MissingChoice{list, textsOf(list).missing};
         }
     }
     const auto& text = [&lists](ListId list) -> const std::string& {

@@ -1,22 +1,11 @@
 #pragma once
 
-#include <array>
-#include <cstddef>
+#include "lists.h"
+
 #include <string>
 #include <string_view>
 
 namespace hourvault {
-
-// The six option lists, in the order Calculate checks them.
-enum class ListId { cameras, resolution, quality, frameRate, audio, hddsize };
-
-inline constexpr std::array<ListId, 6> allLists{ListId::cameras, ListId::resolution,
-                                                ListId::quality, ListId::frameRate,
-                                                ListId::audio,   ListId::hddsize};
-
-[[nodiscard]] constexpr std::size_t indexOf(ListId list) {
-    return static_cast<std::size_t>(list);
-}
 
 enum class ResultBox { hours, days };
 
