@@ -1,3 +1,4 @@
+#include "expected_texts.h"
 #include "fake_window.h"
 
 #include <gtest/gtest.h>
@@ -10,14 +11,12 @@ namespace {
 using hourvault::Calculator;
 using hourvault::Model;
 
-const std::array<std::string, 6> prompts{"< select # of cameras >",    "< select resolution >",
-                                         "< select picture quality >", "< select recording rate >",
-                                         "< select audio quality >",   "< select HDD size >"};
+using hourvault::expected::prompts;
 const Texts blanked{"hours ", "days "};
 constexpr std::string_view filled = "3|720 x 240 (2CIF)|Q5 (15KB)|7|No Audio|750 GB";
 
 Texts shown(ListId list) {
-    return {"show " + FakeWindow::name(list) + " " + prompts.at(indexOf(list))};
+    return {"show " + FakeWindow::name(list) + " " + std::string(prompts.at(indexOf(list)))};
 }
 
 // The calls that empty a list, fill it with `entries` and show its prompt.
@@ -70,13 +69,6 @@ TEST(CalculateCommand, TypicalRequestFromStartUp) {
 }
 
 TEST(CalculateCommand, NamesTheFirstListWithoutAChoiceAndFocusesIt) {
-    const std::array<std::string, 6> messages{
-        "You must select the number of cameras.",
-        "You must select the resolution.",
-        "You must select the picture quality.",
-        "You must select the recording rate.",
-        "You must select the audio quality.  (You may also select 'No Audio')",
-        "You must select the HDD size."};
     for (const ListId first : allLists) {
         Desk desk;
         desk.chooseAll(filled);
@@ -88,8 +80,10 @@ TEST(CalculateCommand, NamesTheFirstListWithoutAChoiceAndFocusesIt) {
         desk.window.type(first, desk.window[first].entries.at(0));
         desk.window.log.clear();
         desk.calc.calculate(".");
-        EXPECT_EQ(desk.window.log, (Texts{"message " + messages.at(indexOf(first)),
-                                          "focus " + FakeWindow::name(first)}));
+        EXPECT_EQ(desk.window.log,
+                  (Texts{"message " +
+                             std::string(hourvault::expected::missingMessages.at(indexOf(first))),
+                         "focus " + FakeWindow::name(first)}));
         EXPECT_EQ(desk.window.titles, Texts{"Missing Data"});
     }
 }

@@ -1,3 +1,4 @@
+#include "expected_texts.h"
 #include "fake_window.h"
 
 #include <gtest/gtest.h>
@@ -50,7 +51,7 @@ TEST(RateLists, EveryCellFollowsTheSharingRuleWhicheverIsPickedFirst) {
                 desk.window[frameRate] = {}; // so the next pick must rebuild it
                 desk.pickAt(resolution, res);
                 EXPECT_EQ(desk.window[frameRate].entries, rateList(isNtsc, highest));
-                EXPECT_EQ(desk.window[frameRate].shown, "< select recording rate >");
+                EXPECT_EQ(desk.window[frameRate].shown, hourvault::expected::prompts.at(3));
             }
         }
     }

@@ -1,6 +1,7 @@
 // What the main window does on the user's picks, typing, buttons, menus and shortcuts.
 
 #include "calculator_window.h"
+#include "expected_texts.h"
 #include "window_driver.h"
 
 #include <QAccessible>
@@ -18,14 +19,19 @@ using hourvault::testing::WindowDriver;
 
 namespace {
 
+QStringList qStrings(const std::array<std::string_view, 6>& texts) {
+    QStringList strings;
+    for (const std::string_view text : texts) {
+        strings << QString::fromUtf8(text.data(), qsizetype(text.size()));
+    }
+    return strings;
+}
+
 // clang-format off
-// In the order Calculate checks them, with their prompts and what Calculate asks for.
+// In the order Calculate checks them, with their prompts and what Calculate says of them.
 const QStringList lists{"cameras", "resolution", "quality", "frameRate", "audio", "hddsize"};
-const QStringList prompts{"< select # of cameras >", "< select resolution >", "< select picture quality >",
-                          "< select recording rate >", "< select audio quality >", "< select HDD size >"};
-const QStringList missingWhat{"the number of cameras.", "the resolution.", "the picture quality.",
-                              "the recording rate.", "the audio quality.  (You may also select 'No Audio')",
-                              "the HDD size."};
+const QStringList prompts = qStrings(hourvault::expected::prompts);
+const QStringList messages = qStrings(hourvault::expected::missingMessages);
 // 8 cameras at 2CIF, Q4, 7 images per second, no audio, 500 GB: 200.05 hours, 8.3 days.
 const QStringList typical{"8", "720 x 240 (2CIF)", "Q4 (13KB)", "7", "No Audio", "500 GB"};
 const QStringList typicalResults{"200.05", "8.3"};
@@ -342,7 +348,7 @@ private slots:
             QApplication::sendEvent(window_->windowHandle(), &drop);
         }
         QTRY_COMPARE(box.seen, message);
-        QCOMPARE(box.text, message ? "You must select " + missingWhat.at(5) : "");
+        QCOMPARE(box.text, message ? messages.at(5) : "");
         QCOMPARE(hddsize->currentText(), shown);
         QCOMPARE(hddsize->currentIndex(), entries(*hddsize).indexOf(shown));
         QCOMPARE(results(), shown == typical.at(5) ? typicalResults : noResults);
@@ -415,7 +421,7 @@ private slots:
         QVERIFY(driver_->click("cmdCalculate"));
         QTRY_VERIFY(box.seen && QApplication::activeModalWidget() == nullptr);
         QCOMPARE(box.title, "Missing Data");
-        QCOMPARE(box.text, "You must select " + missingWhat.at(missing));
+        QCOMPARE(box.text, messages.at(missing));
         QCOMPARE(box.buttons, QList<QMessageBox::StandardButton>{QMessageBox::Ok});
         QVERIFY(box.noIcon);
         QVERIFY(driver_->activate());
