@@ -7,6 +7,25 @@
 
 namespace hourvault {
 
+void BuiltControls::add(Role role, QWidget& control, Role labelFor) {
+    if (role != Role::none) {
+        QWidget*& slot = byRole_.at(static_cast<std::size_t>(role));
+        Q_ASSERT_X(slot == nullptr, "BuiltControls::add", "two controls with one role");
+        slot = &control;
+    }
+    if (labelFor != Role::none) {
+        auto* label = qobject_cast<QLabel*>(&control);
+        Q_ASSERT_X(label != nullptr, "BuiltControls::add", "only a label names another control");
+        ties_.emplace_back(label, labelFor);
+    }
+}
+
+void BuiltControls::tieLabels() const {
+    for (const auto& [label, named] : ties_) {
+        label->setBuddy(&at<QWidget>(named));
+    }
+}
+
 void applySpec(QWidget& control, const ControlSpec& spec) {
     control.setObjectName(QString::fromUtf8(spec.name));
     if (spec.accessibleText != nullptr) {
@@ -33,19 +52,6 @@ QLabel* makePicture(const ControlSpec& spec, QWidget& parent) {
     auto* picture = new PictureBox(QString::fromUtf8(spec.text), &parent);
     applySpec(*picture, spec);
     return picture;
-}
-
-void tieLabels(std::span<const ControlSpec> table, QWidget& window) {
-    for (const ControlSpec& spec : table) {
-        if (spec.labelFor == nullptr) {
-            continue;
-        }
-        auto* label = window.findChild<QLabel*>(QString::fromUtf8(spec.name));
-        auto* named = window.findChild<QWidget*>(QString::fromUtf8(spec.labelFor));
-        if (label != nullptr && named != nullptr) {
-            label->setBuddy(named);
-        }
-    }
 }
 
 } // namespace hourvault

@@ -8,49 +8,51 @@ namespace {
 
 // Each term labels its explanation, which shares its Top. Every term is 1335 x 255 twips at
 // Left 735; every explanation is 6255 wide at Left 2175.
-constexpr ControlSpec term(int top, const char* name, const char* text, const char* explanation) {
-    return {ControlKind::label, name, text, nullptr, {735, top, 1335, 255}, explanation};
+constexpr ControlSpec term(int top, const char* name, const char* text, Role explanation) {
+    return {ControlKind::label,    name,       text,       nullptr,
+            {735, top, 1335, 255}, Role::none, explanation};
 }
 
-constexpr ControlSpec explanation(int top, const char* name, int height, const char* text) {
-    return {ControlKind::label, name, text, nullptr, {2175, top, 6255, height}};
+constexpr ControlSpec explanation(int top, const char* name, Role role, int height,
+                                  const char* text) {
+    return {ControlKind::label, name, text, nullptr, {2175, top, 6255, height}, role};
 }
 
 // Top to bottom. The texts are shown exactly as written, runs of spaces and slips included.
 constexpr ControlSpec controls[] = {
-    term(240, "Label6", "# of Cameras :   ", "Label8"),
-    explanation(240, "Label8", 495,
+    term(240, "Label6", "# of Cameras :   ", Role::camerasExplained),
+    explanation(240, "Label8", Role::camerasExplained, 495,
                 "This is the number of cameras that are connected to the DVR.   (1 to 16, default "
                 ": 1)       "
                 "Note:  The TX-4090 will only support up to 9 cameras."),
-    term(840, "Label7", "Resolution  :", "Label1"),
+    term(840, "Label7", "Resolution  :", Role::resolutionExplained),
     explanation(
-        840, "Label1", 615,
+        840, "Label1", Role::resolutionExplained, 615,
         "This represents the size of the image, in pixels.  The available resolutions on this DVR  "
         "   "
         "are 360 x 240 (CIF) and 720 x 240 (2CIF).  The resolution, and the number of cameras will "
         "determine the available recording rates of each video source."),
-    term(1680, "Label9", "Picture Quality : ", "Label2"),
-    explanation(1680, "Label2", 615,
+    term(1680, "Label9", "Picture Quality : ", Role::qualityExplained),
+    explanation(1680, "Label2", Role::qualityExplained, 615,
                 "This is the setting that controls the quality of the picture you are capturing.  "
                 "The highest "
                 "quality setting will use the most hard disk space.  The lowest quality setting "
                 "will use up "
                 "the least amount of hard disk space.  (Q7 - High, Q4 - Average, Q1 - Low)"),
-    term(2520, "Label10", "Recording Rate : ", "Label3"),
+    term(2520, "Label10", "Recording Rate : ", Role::frameRateExplained),
     explanation(
-        2520, "Label3", 615,
+        2520, "Label3", Role::frameRateExplained, 615,
         "This is the number of images captured per second.   The higher the recording rate, the "
         "smoother the video will be during playback.  A lower recording rate will conserve hard "
         "disk "
         "space and lengthen recording time, but may be choppy upon playack."),
-    term(3360, "Label11", "Audio Quality :", "Label5"),
+    term(3360, "Label11", "Audio Quality :", Role::audioExplained),
     explanation(
-        3360, "Label5", 375,
+        3360, "Label5", Role::audioExplained, 375,
         "This is the sampling rate of the audio recording being performed by the DVR.              "
         "You may select 'No Audio', '8 kHz Audio (8kb/sec)' and '12 kHz Audio (12kb/sec)."),
-    term(3960, "Label12", "HDD Size :", "Label4"),
-    explanation(3960, "Label4", 375,
+    term(3960, "Label12", "HDD Size :", Role::hddsizeExplained),
+    explanation(3960, "Label4", Role::hddsizeExplained, 375,
                 "Ostrel DVRs work with hard disk sizes of 40GB, 80GB, 120GB, 160GB, 250GB, 300GB.  "
                 " TX-4160 "
                 "and TX-4090 can support up to 4 internal HDDs  (up to 1.2TB) "),

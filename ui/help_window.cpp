@@ -19,16 +19,17 @@ HelpWindow::HelpWindow(const char* objectName, const char* caption, const TwipsR
     setAttribute(Qt::WA_QuitOnClose, false);
     setFont(dialogFont());
     setFixedSize(client.pixels().size());
+    BuiltControls built;
     for (const ControlSpec& spec : controls) {
-        addControl(spec);
+        built.add(spec, addControl(spec));
     }
-    tieLabels(controls, *this);
+    built.tieLabels();
     if (okButton_ != nullptr) {
         okButton_->setFocus();
     }
 }
 
-void HelpWindow::addControl(const ControlSpec& spec) {
+QWidget& HelpWindow::addControl(const ControlSpec& spec) {
     switch (spec.kind) {
     case ControlKind::label: {
         auto* label = new QLabel(QString::fromUtf8(spec.text), this);
@@ -39,22 +40,25 @@ void HelpWindow::addControl(const ControlSpec& spec) {
         label->setFocusPolicy(Qt::NoFocus);
         applySpec(*label, spec);
         paintChrome(*label, look_.background, look_.text);
-        break;
+        return *label;
     }
-    case ControlKind::picture:
-        paintChrome(*makePicture(spec, *this), look_.background, chrome::black);
-        break;
+    case ControlKind::picture: {
+        QLabel* picture = makePicture(spec, *this);
+        paintChrome(*picture, look_.background, chrome::black);
+        return *picture;
+    }
     case ControlKind::button:
         // There is no default button: Enter presses OK only while it has the focus, and it
         // always has.
         okButton_ = makeButton(spec, *this);
         connect(okButton_, &QPushButton::clicked, this, &HelpWindow::dismiss);
-        break;
+        return *okButton_;
     case ControlKind::frame:
     case ControlKind::formatLabel:
     case ControlKind::resultBox:
         break;
     }
+    qFatal("a help window's table holds a row of a kind it cannot make: %s", spec.name);
 }
 
 void HelpWindow::closeEvent(QCloseEvent* event) {

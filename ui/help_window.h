@@ -46,7 +46,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void addControl(const ControlSpec& spec);
+    QWidget& addControl(const ControlSpec& spec);
     void dismiss();
 
     Look look_;

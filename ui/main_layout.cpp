@@ -20,100 +20,143 @@ namespace {
 
 // The client area's own controls; where two overlap, the one listed first lies on top.
 constexpr std::array windowControls{
+    ControlSpec{ControlKind::button,
+                "cmdCalculate",
+                "Calculate",
+                "Calculate",
+                {3360, 3720, 2295, 495},
+                Role::calculate},
     ControlSpec{
-        ControlKind::button, "cmdCalculate", "Calculate", "Calculate", {3360, 3720, 2295, 495}},
-    ControlSpec{ControlKind::button, "cmdClear", "Clear", "Clear", {3360, 4320, 2295, 375}},
+        ControlKind::button, "cmdClear", "Clear", "Clear", {3360, 4320, 2295, 375}, Role::clear},
     ControlSpec{ControlKind::frame,
                 "resultFrame",
                 "Recording Time :",
                 "Recording Time",
-                {6120, 3480, 2775, 1335}},
+                {6120, 3480, 2775, 1335},
+                Role::resultFrame},
     ControlSpec{ControlKind::frame,
                 "qualityFrame",
                 "Picture Quality :",
                 "Picture Quality",
-                {3120, 1320, 2775, 855}},
+                {3120, 1320, 2775, 855},
+                Role::qualityFrame},
     ControlSpec{ControlKind::frame,
                 "resolutionFrame",
                 "Resolution :",
                 "Resolution",
-                {6120, 240, 2775, 855}},
+                {6120, 240, 2775, 855},
+                Role::resolutionFrame},
     ControlSpec{ControlKind::frame,
                 "hddsizeFrame",
                 "Hard Disk Size :",
                 "Hard Disk Size",
-                {6120, 2400, 2775, 855}},
+                {6120, 2400, 2775, 855},
+                Role::hddsizeFrame},
     ControlSpec{ControlKind::frame,
                 "camerasFrame",
                 "# of Cameras :",
                 "Number of Cameras",
-                {3120, 240, 2775, 855}},
+                {3120, 240, 2775, 855},
+                Role::camerasFrame},
     ControlSpec{ControlKind::frame,
                 "frameRateFrame",
                 "Recording Rate (IPS) :",
                 "Recording Rate (images per second)",
-                {6120, 1320, 2775, 855}},
+                {6120, 1320, 2775, 855},
+                Role::frameRateFrame},
     ControlSpec{ControlKind::frame,
                 "audioFrame",
                 "Audio Recording :",
                 "Audio Recording",
-                {3120, 2400, 2775, 855}},
+                {3120, 2400, 2775, 855},
+                Role::audioFrame},
     ControlSpec{ControlKind::frame, "buttonFrame", "", "Commands", {3120, 3480, 2775, 1335}},
     ControlSpec{
         ControlKind::picture, "Picture3", ":/banner.jpg", "Ostrel logo", {-120, 0, 2655, 855}},
-    ControlSpec{ControlKind::formatLabel, "txtFormat", "", "Video format", {2280, 4090, 495, 250}},
+    ControlSpec{ControlKind::formatLabel,
+                "txtFormat",
+                "",
+                "Video format",
+                {2280, 4090, 495, 250},
+                Role::format},
     ControlSpec{ControlKind::picture,
                 "favor16",
                 ":/favor16.jpg",
                 "The recorders, TX-4160 lit",
-                {0, 840, 3000, 3705}},
+                {0, 840, 3000, 3705},
+                Role::photo16},
     ControlSpec{ControlKind::picture,
                 "TX4160",
                 ":/tx4160.gif",
                 "TX-4160, 16 channel digital video recorder",
-                {360, 4560, 2520, 480}},
+                {360, 4560, 2520, 480},
+                Role::name16},
     ControlSpec{ControlKind::picture,
                 "TX4090",
                 ":/tx4090.gif",
                 "TX-4090, 9 channel digital video recorder",
-                {360, 4560, 2430, 480}},
+                {360, 4560, 2430, 480},
+                Role::name9},
     ControlSpec{ControlKind::picture,
                 "favor9",
                 ":/favor9.jpg",
                 "The recorders, TX-4090 lit",
-                {0, 840, 3000, 3705}},
+                {0, 840, 3000, 3705},
+                Role::photo9},
 };
 
 // The result frame's own controls, in twips from the frame's corner; each unit names its box.
 constexpr std::array resultControls{
-    ControlSpec{ControlKind::label, "Label2", "days", nullptr, {950, 450, 330, 195}, "txtDays"},
-    ControlSpec{ControlKind::label, "Label1", "hours", nullptr, {2270, 930, 390, 195}, "txtHours"},
-    ControlSpec{
-        ControlKind::resultBox, "txtDays", "", "Recording time in days", {240, 360, 615, 315}},
-    ControlSpec{
-        ControlKind::resultBox, "txtHours", "", "Recording time in hours", {1400, 840, 800, 315}},
+    ControlSpec{ControlKind::label,
+                "Label2",
+                "days",
+                nullptr,
+                {950, 450, 330, 195},
+                Role::none,
+                Role::days},
+    ControlSpec{ControlKind::label,
+                "Label1",
+                "hours",
+                nullptr,
+                {2270, 930, 390, 195},
+                Role::none,
+                Role::hours},
+    ControlSpec{ControlKind::resultBox,
+                "txtDays",
+                "",
+                "Recording time in days",
+                {240, 360, 615, 315},
+                Role::days},
+    ControlSpec{ControlKind::resultBox,
+                "txtHours",
+                "",
+                "Recording time in hours",
+                {1400, 840, 800, 315},
+                Role::hours},
 };
 
 // Each list sits at the same place inside a frame of its own.
 struct ListPlace {
     ListId list;
     const char* name;
-    const char* frame;
+    Role role;
+    Role frame;
 };
 
 constexpr std::array listPlaces{
-    ListPlace{ListId::cameras, "cameras", "camerasFrame"},
-    ListPlace{ListId::resolution, "resolution", "resolutionFrame"},
-    ListPlace{ListId::quality, "quality", "qualityFrame"},
-    ListPlace{ListId::frameRate, "frameRate", "frameRateFrame"},
-    ListPlace{ListId::audio, "audio", "audioFrame"},
-    ListPlace{ListId::hddsize, "hddsize", "hddsizeFrame"},
+    ListPlace{ListId::cameras, "cameras", Role::cameras, Role::camerasFrame},
+    ListPlace{ListId::resolution, "resolution", Role::resolution, Role::resolutionFrame},
+    ListPlace{ListId::quality, "quality", Role::quality, Role::qualityFrame},
+    ListPlace{ListId::frameRate, "frameRate", Role::frameRate, Role::frameRateFrame},
+    ListPlace{ListId::audio, "audio", Role::audio, Role::audioFrame},
+    ListPlace{ListId::hddsize, "hddsize", Role::hddsize, Role::hddsizeFrame},
 };
 constexpr QRect listRect = TwipsRect{240, 360, 2295, 315}.pixels();
 
-// Tab and Shift+Tab visit the controls in this order, from cmdCalculate round again.
-constexpr std::array focusOrder{"cmdCalculate", "cmdClear",   "audio",   "frameRate", "cameras",
-                                "hddsize",      "resolution", "quality", "txtDays",   "txtHours"};
+// Tab and Shift+Tab visit the controls in this order, from Calculate round again.
+constexpr std::array focusOrder{Role::calculate, Role::clear,   Role::audio,      Role::frameRate,
+                                Role::cameras,   Role::hddsize, Role::resolution, Role::quality,
+                                Role::days,      Role::hours};
 
 // Makes a control of the main window inside its client area or a frame there.
 QWidget* makeControl(const ControlSpec& spec, QWidget& client) {
@@ -156,55 +199,53 @@ QWidget* makeControl(const ControlSpec& spec, QWidget& client) {
         return label;
     }
     }
-    return nullptr;
-}
-
-template <typename Widget> Widget* child(QWidget& client, const char* name) {
-    return client.findChild<Widget*>(QString::fromUtf8(name));
+    Q_UNREACHABLE();
 }
 
 } // namespace
 
 MainControls buildMainLayout(QWidget& client) {
+    BuiltControls built;
     // Later siblings lie on top, so the bottom of each stack is made first.
     std::for_each(windowControls.rbegin(), windowControls.rend(),
-                  [&client](const ControlSpec& spec) { makeControl(spec, client); });
+                  [&](const ControlSpec& spec) { built.add(spec, *makeControl(spec, client)); });
 
     MainControls controls;
     for (const ListPlace& place : listPlaces) {
-        QWidget* frame = child<QGroupBox>(client, place.frame);
-        auto* list = new OptionList(frame);
+        auto& frame = built.at<QGroupBox>(place.frame);
+        auto* list = new OptionList(&frame);
         list->setObjectName(QString::fromUtf8(place.name));
-        list->setAccessibleName(frame->accessibleName());
+        list->setAccessibleName(frame.accessibleName());
         list->setGeometry(listRect);
+        built.add(place.role, *list);
         controls.lists.at(indexOf(place.list)) = list;
     }
 
-    QWidget& result = *child<QGroupBox>(client, "resultFrame");
+    auto& result = built.at<QGroupBox>(Role::resultFrame);
     for (const ControlSpec& spec : resultControls) {
-        makeControl(spec, result);
+        built.add(spec, *makeControl(spec, result));
     }
-    tieLabels(resultControls, result);
+    built.tieLabels();
     auto* line =
         new DiagonalLine(twipsPoint(0, 1320), twipsPoint(2760, 120), chrome::white, result);
     line->setObjectName(QStringLiteral("Line1"));
     line->setAccessibleName(QStringLiteral("Divider"));
-    controls.days = child<QLineEdit>(result, "txtDays");
-    controls.hours = child<QLineEdit>(result, "txtHours");
 
-    controls.calculate = child<QPushButton>(client, "cmdCalculate");
-    controls.clear = child<QPushButton>(client, "cmdClear");
-    controls.format = child<QLabel>(client, "txtFormat");
-    controls.photo16 = child<QLabel>(client, "favor16");
-    controls.photo9 = child<QLabel>(client, "favor9");
-    controls.name16 = child<QLabel>(client, "TX4160");
-    controls.name9 = child<QLabel>(client, "TX4090");
+    controls.days = &built.at<QLineEdit>(Role::days);
+    controls.hours = &built.at<QLineEdit>(Role::hours);
+    controls.calculate = &built.at<QPushButton>(Role::calculate);
+    controls.clear = &built.at<QPushButton>(Role::clear);
+    controls.format = &built.at<QLabel>(Role::format);
+    controls.photo16 = &built.at<QLabel>(Role::photo16);
+    controls.photo9 = &built.at<QLabel>(Role::photo9);
+    controls.name16 = &built.at<QLabel>(Role::name16);
+    controls.name9 = &built.at<QLabel>(Role::name9);
     // The 9-channel name plate starts hidden; the photographs are set by the start-up.
     controls.name9->hide();
 
     for (std::size_t i = 0; i + 1 < focusOrder.size(); ++i) {
-        QWidget::setTabOrder(child<QWidget>(client, focusOrder.at(i)),
-                             child<QWidget>(client, focusOrder.at(i + 1)));
+        QWidget::setTabOrder(&built.at<QWidget>(focusOrder.at(i)),
+                             &built.at<QWidget>(focusOrder.at(i + 1)));
     }
     return controls;
 }

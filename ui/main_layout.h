@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window_primitives.h"
+#include "lists.h"
 
 #include <QString>
 
