@@ -1,5 +1,7 @@
 #include "pictures.h"
 
+#include "logging.h"
+
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -13,6 +15,16 @@
 namespace hourvault {
 
 namespace {
+
+// The picture the reader reads, or a null one and a warning that says why.
+QImage readOrWarn(QImageReader& reader) {
+    QImage picture = reader.read();
+    if (picture.isNull()) {
+        qCWarning(lcHourvault).noquote()
+            << "cannot read the picture" << reader.fileName() << "-" << reader.errorString();
+    }
+    return picture;
+}
 
 QString twiceTheSize(const QString& resource) {
     const qsizetype dot = resource.lastIndexOf(u'.');
@@ -54,8 +66,9 @@ public:
         }
         // Reduced where no picture has the size, never enlarged: an enlarged icon is no
         // sharper, and at 200 % the window system asks for every size at twice the pixels.
-        QPixmap picture(bestFor(size).second);
-        if (!fits(picture.size(), size)) {
+        QImageReader reader(bestFor(size).second);
+        QPixmap picture = QPixmap::fromImage(readOrWarn(reader));
+        if (!picture.isNull() && !fits(picture.size(), size)) {
             picture = picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         }
         return picture;
@@ -110,7 +123,7 @@ void PictureBox::showEvent(QShowEvent* event) {
     if (const QSize natural = reader.size(); natural.isValid()) {
         reader.setClipRect(QRect(QPoint(), (size() * ratio).boundedTo(natural)));
     }
-    QImage shown = reader.read();
+    QImage shown = readOrWarn(reader);
     shown.setDevicePixelRatio(ratio);
     setPixmap(QPixmap::fromImage(std::move(shown)));
 }

@@ -1,0 +1,7 @@
+#include "logging.h"
+
+namespace hourvault {
+
+Q_LOGGING_CATEGORY(lcHourvault, "hourvault")
+
+} // namespace hourvault
