@@ -129,19 +129,16 @@ void CalculatorWindow::setTakesCommands(bool takes) {
 }
 
 void CalculatorWindow::showModel(Model model) {
+    // The chosen item has its check mark already: each menu's items are a group.
     const bool is16 = model == Model::tx4160;
     controls_.name16->setVisible(is16);
-    menus_.model16->setChecked(is16);
     controls_.name9->setVisible(!is16);
-    menus_.model9->setChecked(!is16);
     controls_.photo16->setVisible(is16);
     controls_.photo9->setVisible(!is16);
     calculator_.selectModel(model);
 }
 
 void CalculatorWindow::showFormat(bool isNtsc) {
-    menus_.pal->setChecked(!isNtsc);
-    menus_.ntsc->setChecked(isNtsc);
     controls_.format->setText(formatCaption(isNtsc));
     calculator_.selectFormat(isNtsc);
 }

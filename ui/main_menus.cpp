@@ -3,6 +3,7 @@
 #include "main_layout.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -75,13 +76,19 @@ MainMenus buildMainMenus(QMenuBar& bar) {
     menus.exit =
         addItem(*file, "mnuExit", QStringLiteral("Exit"), QKeySequence(Qt::CTRL | Qt::Key_X));
 
+    // Within each of these two menus one item carries the check mark at any time, and choosing
+    // the item in force keeps it.
     QMenu* model = addMenu(bar, "mnuModel", "Model");
-    menus.model16 = addCheckItem(*model, "mnu16", QStringLiteral("TX-4160 (16 channel)"), true);
-    menus.model9 = addCheckItem(*model, "mnu9", QStringLiteral("TX-4090 (9 channel)"), false);
+    auto* models = new QActionGroup(model);
+    menus.model16 = models->addAction(
+        addCheckItem(*model, "mnu16", QStringLiteral("TX-4160 (16 channel)"), true));
+    menus.model9 = models->addAction(
+        addCheckItem(*model, "mnu9", QStringLiteral("TX-4090 (9 channel)"), false));
 
     QMenu* format = addMenu(bar, "mnuFormat", "Format");
-    menus.ntsc = addCheckItem(*format, "mnuNTSC", formatCaption(true), true);
-    menus.pal = addCheckItem(*format, "mnuPAL", formatCaption(false), false);
+    auto* formats = new QActionGroup(format);
+    menus.ntsc = formats->addAction(addCheckItem(*format, "mnuNTSC", formatCaption(true), true));
+    menus.pal = formats->addAction(addCheckItem(*format, "mnuPAL", formatCaption(false), false));
 
     QMenu* help = addMenu(bar, "mnuHelp", "Help");
     menus.glossary = addItem(*help, "mnuGlossary", QStringLiteral("Glossary"),
