@@ -7,11 +7,11 @@
 #include "option_list.h"
 #include "pictures.h"
 #include "placement.h"
+#include "shortcut_forwarder.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -49,12 +49,13 @@ CalculatorWindow::CalculatorWindow() {
 
     controls_ = buildMainLayout(*client);
     menus_ = buildMainMenus(*menuBar());
+    shortcuts_ = std::make_unique<ShortcutForwarder>(
+        *this, QList<QAction*>{menus_.clear, menus_.exit, menus_.glossary});
     connectEvents();
 
     // Start-up: NTSC and the 16-channel model; the model name plate and the 16-channel check
-    // mark are already as the window opens.
+    // mark are already as the window opens. Checking NTSC clears PAL: each menu is a group.
     menus_.ntsc->setChecked(true);
-    menus_.pal->setChecked(false);
     controls_.photo16->show();
     controls_.photo9->hide();
     calculator_.startUp();
@@ -62,11 +63,9 @@ CalculatorWindow::CalculatorWindow() {
     controls_.calculate->setFocus();
     adjustSize();
     centreOnScreen(*this, QGuiApplication::primaryScreen());
-    qApp->installEventFilter(this);
 }
 
 CalculatorWindow::~CalculatorWindow() {
-    qApp->removeEventFilter(this);
     // Focus-out events still arrive while the children are destroyed; no check may run then.
     focusWatch_->blockSignals(true);
     for (OptionList* option : controls_.lists) {
@@ -162,54 +161,6 @@ void CalculatorWindow::returnFromHelpWindow(HelpWindow& window) {
         focusBeforeHelp_->setFocus(Qt::OtherFocusReason);
     }
     window.deleteLater();
-}
-
-QAction* CalculatorWindow::shortcutFor(const QKeyEvent& key) const {
-    const QKeySequence pressed(key.keyCombination());
-    for (QAction* action : {menus_.clear, menus_.exit, menus_.glossary}) {
-        if (action->shortcut() == pressed) {
-            return action;
-        }
-    }
-    return nullptr;
-}
-
-bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (!watched->isWidgetType()) {
-        return false;
-    }
-    const QWidget* window = static_cast<QWidget*>(watched)->window();
-    // The menu shortcuts act before a list's own editing keys: a text field would otherwise
-    // claim Ctrl+C and Ctrl+X for copy and cut.
-    if (event->type() == QEvent::ShortcutOverride && window == this &&
-        shortcutFor(*static_cast<QKeyEvent*>(event)) != nullptr) {
-        event->ignore();
-        return true;
-    }
-    // A list's drop-down or a menu is a window of its own, where the window's shortcuts do not
-    // reach: close it, then act as if the key had come to the window.
-    if (event->type() == QEvent::KeyPress && window != this &&
-        window == QApplication::activePopupWidget() && window->parentWidget() != nullptr &&
-        window->parentWidget()->window() == this) {
-        if (QAction* action = shortcutFor(*static_cast<QKeyEvent*>(event))) {
-            closePopups();
-            action->trigger();
-            return true;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void CalculatorWindow::closePopups() {
-    QWidget* popup = QApplication::activePopupWidget();
-    while (popup != nullptr) {
-        if (auto* list = qobject_cast<QComboBox*>(popup->parentWidget())) {
-            list->hidePopup();
-        }
-        popup->close();
-        QWidget* next = QApplication::activePopupWidget();
-        popup = next != popup ? next : nullptr;
-    }
 }
 
 OptionList& CalculatorWindow::list(ListId id) const {

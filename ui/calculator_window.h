@@ -8,13 +8,13 @@
 #include <QMainWindow>
 #include <QPointer>
 
-class QAction;
-class QKeyEvent;
+#include <memory>
 
 namespace hourvault {
 
 class HelpWindow;
 class ListFocusWatch;
+class ShortcutForwarder;
 
 // The program's main window. Constructing it runs the start-up, so the window is complete
 // before it is first shown.
@@ -27,9 +27,6 @@ public:
 
     CalculatorWindow(const CalculatorWindow&) = delete;
     CalculatorWindow& operator=(const CalculatorWindow&) = delete;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // What the calculator may do to the window.
@@ -51,12 +48,11 @@ private:
     void setTakesCommands(bool takes);
     void openHelpWindow(HelpWindow* window);
     void returnFromHelpWindow(HelpWindow& window);
-    [[nodiscard]] QAction* shortcutFor(const QKeyEvent& key) const;
-    void closePopups();
 
     Calculator calculator_{*this};
     MainControls controls_;
     MainMenus menus_;
+    std::unique_ptr<ShortcutForwarder> shortcuts_;
     ListFocusWatch* focusWatch_ = nullptr;
     bool takesCommands_ = true;
     QPointer<HelpWindow> helpWindow_;
