@@ -26,9 +26,11 @@ find_program(HOURVAULT_GZIP gzip REQUIRED)
 set(hourvault_packaging ${PROJECT_SOURCE_DIR}/packaging)
 set(hourvault_man ${PROJECT_BINARY_DIR}/hourvault.1.gz)
 set(hourvault_changelog ${PROJECT_BINARY_DIR}/changelog.Debian.gz)
+# The manual page names the version that project() sets.
+configure_file(${hourvault_packaging}/hourvault.1.in ${PROJECT_BINARY_DIR}/hourvault.1 @ONLY)
 add_custom_command(OUTPUT ${hourvault_man}
-    COMMAND ${HOURVAULT_GZIP} -9nc ${hourvault_packaging}/hourvault.1 > ${hourvault_man}
-    DEPENDS ${hourvault_packaging}/hourvault.1 VERBATIM)
+    COMMAND ${HOURVAULT_GZIP} -9nc ${PROJECT_BINARY_DIR}/hourvault.1 > ${hourvault_man}
+    DEPENDS ${PROJECT_BINARY_DIR}/hourvault.1 VERBATIM)
 add_custom_command(OUTPUT ${hourvault_changelog}
     COMMAND ${HOURVAULT_GZIP} -9nc ${hourvault_packaging}/changelog > ${hourvault_changelog}
     DEPENDS ${hourvault_packaging}/changelog VERBATIM)
