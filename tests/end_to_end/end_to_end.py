@@ -7,6 +7,7 @@ import contextlib
 import ctypes
 import os
 import re
+import shutil
 import signal
 import subprocess
 import sys
@@ -16,10 +17,19 @@ import traceback
 import warnings
 from pathlib import Path
 
-import gi
+# What it runs on, all from the test tools' packages.
+missing = [tool for tool in ("Xvfb", "dbus-daemon", "/usr/libexec/at-spi-bus-launcher", "openbox",
+                             "xdotool", "xprop", "import") if shutil.which(tool) is None]
+try:
+    import gi
 
-gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi, GLib  # noqa: E402
+    gi.require_version("Atspi", "2.0")
+    from gi.repository import Atspi, GLib  # noqa: E402
+except (ImportError, ValueError):
+    missing.append("python3-gi with Atspi 2.0")
+if missing:
+    sys.exit(f"end_to_end needs {', '.join(missing)}: install the test tools with: "
+             "scripts/setup tests")
 
 Role, State, Relation = Atspi.Role, Atspi.StateType, Atspi.RelationType
 # An action's own name, not the localized one, is what is looked for: a deprecated read, still.
