@@ -21,6 +21,9 @@ the recording time in hours and in days.")
 # The font every text asks for comes with the program: with another in its place, texts are cut
 # off in their fixed boxes.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation2)
+# Qt's Wayland platform, so that a Wayland session runs the program natively, sharp at any scale,
+# rather than through Xwayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Directories the package shares with the system belong to root and are world-readable.
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
