@@ -358,9 +358,11 @@ def run(program, shot, wm):
 
 
 # Only for the Wayland run: with WAYLAND_DISPLAY set the accessibility registry keeps no X
-# connection, and Xvfb, once it has no client left between two X11 set-ups, resets.
+# connection, and Xvfb, once it has no client left between two X11 set-ups, resets. Full stacks
+# under the sanitizers, for tests/leaks.supp to know Qt's Wayland platform by them.
 wayland = lambda: {key: value for key, value in os.environ.items() if key != "DISPLAY"} | {
-    "WAYLAND_DISPLAY": "wayland-hourvault", "QT_QPA_PLATFORM": "wayland"}
+    "WAYLAND_DISPLAY": "wayland-hourvault", "QT_QPA_PLATFORM": "wayland",
+    "ASAN_OPTIONS": os.environ.get("ASAN_OPTIONS", "") + ":fast_unwind_on_malloc=0"}
 
 
 def run_on_wayland(program, shot):  # natively under weston, with no X: read and pressed by AT-SPI
