@@ -39,8 +39,8 @@ warnings.filterwarnings("ignore", "Atspi.Action.get_action_name", DeprecationWar
 # Each list, in the order Calculate checks them: the name its frame gives it, its typical choice.
 LISTS = {"cameras": ("Number of Cameras", "8"), "resolution": ("Resolution", "720 x 240 (2CIF)"),
          "quality": ("Picture Quality", "Q4 (13KB)"),
-         "rate": ("Recording Rate (images per second)", "7"), "audio": ("Audio Recording", "No Audio"),
-         "disk": ("Hard Disk Size", "500 GB")}
+         "rate": ("Recording Rate (images per second)", "7"),
+         "audio": ("Audio Recording", "No Audio"), "disk": ("Hard Disk Size", "500 GB")}
 # What each shows while nothing is chosen, and what Calculate says of it then, as every test
 # expects them.
 EXPECTED = (Path(__file__).parents[1] / "expected_texts.h").read_text()
@@ -113,6 +113,17 @@ def click(node, right=None, button=1, repeat=1):  # its middle, or this far from
     box = Atspi.Component.get_extents(node, Atspi.CoordType.SCREEN)
     x = box.x + (box.width - right if right else box.width // 2)
     xdo("mousemove", "--sync", x, box.y + box.height // 2, "click", "--repeat", repeat, button)
+
+
+def controls(main):  # the lists by the frames that label them, the result boxes and buttons
+    found = {heard(label): combo for combo in descendants(main, Role.COMBO_BOX)
+             for label in targets(combo, Relation.LABELLED_BY)}
+    boxes, buttons = named(main, Role.TEXT), named(main, Role.PUSH_BUTTON)
+    expect("the lists, result boxes and buttons",
+           lambda: [sorted(found), sorted(boxes), sorted(buttons)],
+           [sorted(label for label, _ in LISTS.values()), ["", *sorted(RESULTS)],
+            ["Calculate", "Clear"]])
+    return {key: found[label] for key, (label, _) in LISTS.items()}, boxes, buttons
 
 
 def act(node, action):  # as an assistive tool does, without keys or mouse
@@ -195,17 +206,9 @@ def run(program, shot, wm):
         keys("Return")
         expect("the Missing Data box closed", lambda: window("Missing Data") is None, True)
 
-    # The lists found by the frames that label them, the result boxes and buttons by their names.
     main = opened("OSTREL  Hourvault")
     logo = named(main, Role.IMAGE)["Ostrel logo"]
-    found = {heard(label): combo for combo in descendants(main, Role.COMBO_BOX)
-             for label in targets(combo, Relation.LABELLED_BY)}
-    boxes, buttons = named(main, Role.TEXT), named(main, Role.PUSH_BUTTON)
-    expect("the lists, result boxes and buttons",
-           lambda: [sorted(found), sorted(boxes), sorted(buttons)],
-           [sorted(label for label, _ in LISTS.values()), ["", *sorted(RESULTS)],
-            ["Calculate", "Clear"]])
-    lists = {key: found[label] for key, (label, _) in LISTS.items()}
+    lists, boxes, buttons = controls(main)
     choice = lambda key: text(named(lists[key], Role.TEXT)[""])
     choices = lambda: {key: choice(key) for key in lists}
     results = lambda: {name: text(boxes[name]) for name in RESULTS}
@@ -271,7 +274,8 @@ def run(program, shot, wm):
     activate(glossary, glossary)
     keys("Return")
     activate(main, logo)
-    expect("the Glossary by keys, and back", lambda: (choice("cameras"), results()), ("89", RESULTS))
+    expect("the Glossary by keys, and back", lambda: (choice("cameras"), results()),
+           ("89", RESULTS))
     model = menu("Model", "TX-4090 (9 channel)")
     keys("Escape")
     expect("the Model menu closed", lambda: has(model.get_parent(), State.SHOWING), False)
@@ -382,15 +386,9 @@ def run_on_wayland(program, shot):  # natively under weston, with no X: read and
     window = lambda title: expect(f"the {title} window", lambda: shown(title))[0]
     closed = lambda title: expect(f"the {title} window closed", lambda: shown(title), [])
 
-    main = window("OSTREL  Hourvault")  # its lists, result boxes and buttons as run() finds them
-    found = {heard(label): combo for combo in descendants(main, Role.COMBO_BOX)
-             for label in targets(combo, Relation.LABELLED_BY)}
-    boxes, buttons = named(main, Role.TEXT), named(main, Role.PUSH_BUTTON)
-    expect("the lists, result boxes and buttons",
-           lambda: [sorted(found), sorted(boxes), sorted(buttons)],
-           [sorted(label for label, _ in LISTS.values()), ["", *sorted(RESULTS)],
-            ["Calculate", "Clear"]])
-    as_left = lambda: [text(named(found[label], Role.TEXT)[""]) for label, _ in LISTS.values()
+    main = window("OSTREL  Hourvault")
+    lists, boxes, buttons = controls(main)
+    as_left = lambda: [text(named(lists[key], Role.TEXT)[""]) for key in LISTS
                        ] + [text(boxes[name]) for name in RESULTS]
     expect("the start", as_left, [*PROMPTS.values(), "", ""])
     shot("1-start")
@@ -436,8 +434,9 @@ def main():
                           QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         os.environ.pop("AT_SPI_BUS_ADDRESS", None)
         try:
-            os.environ["DISPLAY"] = ":" + serve(
-                "Xvfb", "-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "1024x768x24")
+            # It stays up between the set-ups, also when it has no client left for a moment.
+            os.environ["DISPLAY"] = ":" + serve("Xvfb", "-displayfd", "1", "-nolisten", "tcp",
+                                                "-noreset", "-screen", "0", "1024x768x24")
             os.environ["DBUS_SESSION_BUS_ADDRESS"] = serve(
                 "dbus-daemon", "--session", "--nofork", "--print-address")
             Atspi.get_desktop(0).set_cache_mask(Atspi.Cache.NONE)  # every read asks the program
