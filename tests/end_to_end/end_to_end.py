@@ -48,6 +48,7 @@ PROMPTS = dict(zip(LISTS, re.findall(r'"(< select [^"]*>)"', EXPECTED)))
 MISSING = dict(zip(LISTS, re.findall(r'"(You must select [^"]*)"', EXPECTED)))
 TYPICAL = {key: choice for key, (_, choice) in LISTS.items()}
 RESULTS = {"Recording time in hours": "200.05", "Recording time in days": "8.3"}
+BLANK = dict.fromkeys(RESULTS, "")
 # Each glossary term and the first words of the explanation it labels.
 TERMS = {"# of Cameras :": "This is the number of cameras",
          "Resolution :": "This represents the size of the",
@@ -115,6 +116,15 @@ def click(node, right=None, button=1, repeat=1):  # its middle, or this far from
     xdo("mousemove", "--sync", x, box.y + box.height // 2, "click", "--repeat", repeat, button)
 
 
+def on_the_bus(process):  # the program's application on the accessibility bus
+    return expect("the program on the accessibility bus", lambda: next(
+        (a for a in children(Atspi.get_desktop(0)) if a.get_process_id() == process.pid), None))
+
+
+def says(box):  # the texts a box shows, as a screen reader says them
+    return [heard(label) for label in descendants(box, Role.LABEL) if has(label, State.SHOWING)]
+
+
 def controls(main):  # the lists by the frames that label them, the result boxes and buttons
     found = {heard(label): combo for combo in descendants(main, Role.COMBO_BOX)
              for label in targets(combo, Relation.LABELLED_BY)}
@@ -129,6 +139,16 @@ def controls(main):  # the lists by the frames that label them, the result boxes
 def act(node, action):  # as an assistive tool does, without keys or mouse
     Atspi.Action.do_action(node, next(i for i in range(Atspi.Action.get_n_actions(node))
                                       if Atspi.Action.get_action_name(node, i) == action))
+
+
+# A window a taskbar lists as the program's: of the normal kind, transient for none, with the
+# program's icon and the class that ties it to the launcher.
+LISTED_WINDOW = {
+    "kind": "_NET_WM_WINDOW_TYPE = _NET_WM_WINDOW_TYPE_NORMAL", "listed": True,
+    "owner": "WM_TRANSIENT_FOR:  not found.", "icon": True,
+    "class": next(line.split("=")[1] for line in next(
+        (Path(__file__).parents[2] / "assets").glob("*.desktop")).read_text().splitlines()
+                  if line.startswith("StartupWMClass="))}
 
 
 def taskbar_view(title, wm):  # what a taskbar reads of a window of the program
@@ -163,8 +183,7 @@ def run(program, shot, wm):
         expect("the window manager", lambda: subprocess.run(
             ["xdotool", "get_num_desktops"], capture_output=True).returncode, 0)
     process = start(program)
-    app = expect("the program on the accessibility bus", lambda: next(
-        (a for a in children(Atspi.get_desktop(0)) if a.get_process_id() == process.pid), None))
+    app = on_the_bus(process)
     window = lambda title: next(
         (w for w in children(app) if w.get_name() == title and has(w, State.SHOWING)), None)
 
@@ -197,8 +216,7 @@ def run(program, shot, wm):
 
     def missing(key):  # the Missing Data box, once it shows asking for that list
         box = expect("the Missing Data box", lambda: window("Missing Data"))
-        expect("the Missing Data text", lambda: [heard(label) for label in descendants(
-            box, Role.LABEL) if has(label, State.SHOWING)], [" ".join(MISSING[key].split())])
+        expect("the Missing Data text", lambda: says(box), [" ".join(MISSING[key].split())])
         return box
 
     def answer(box):
@@ -247,13 +265,8 @@ def run(program, shot, wm):
     shot("3-glossary")
     # With the main window hidden, the Glossary is the program's only window: a taskbar must
     # list it, which it does not for a window transient for another.
-    desktop_entry = next((Path(__file__).parents[2] / "assets").glob("*.desktop"))
-    tied_class = next(line.split("=")[1] for line in desktop_entry.read_text().splitlines()
-                      if line.startswith("StartupWMClass="))
-    listed_window = {"kind": "_NET_WM_WINDOW_TYPE = _NET_WM_WINDOW_TYPE_NORMAL", "listed": True,
-                     "owner": "WM_TRANSIENT_FOR:  not found.", "class": tied_class, "icon": True}
     expect("the Glossary as a taskbar sees it", lambda: taskbar_view("Glossary of Terms", wm),
-           listed_window)
+           LISTED_WINDOW)
     if wm:
         activate(glossary, glossary)
         keys("alt+F4")
@@ -282,7 +295,7 @@ def run(program, shot, wm):
     click(buttons["Calculate"])
     message = missing("cameras")
     expect("the cameras list checked first", lambda: (choice("cameras"), results()),
-           (PROMPTS["cameras"], dict.fromkeys(RESULTS, "")))
+           (PROMPTS["cameras"], BLANK))
     answer(message)
     if wm:
         activate(main, logo)
@@ -296,7 +309,7 @@ def run(program, shot, wm):
     disk = named(lists["disk"], Role.TEXT)[""]
     Atspi.EditableText.set_text_contents(disk, "1 TB")
     expect("a text set in the disk list", lambda: (choice("disk"), results()),
-           (PROMPTS["disk"], dict.fromkeys(RESULTS, "")))
+           (PROMPTS["disk"], BLANK))
     click(disk)
     keys("ctrl+a")
     type_in("disk", "500 GBx")
@@ -319,7 +332,7 @@ def run(program, shot, wm):
     shot("4-drop-down")
     keys("ctrl+c")
     expect("Ctrl+C with a drop-down open", lambda: (has(lists["disk"], State.EXPANDED), choices(),
-           results()), (False, PROMPTS, dict.fromkeys(RESULTS, "")))
+           results()), (False, PROMPTS, BLANK))
     activate(main, logo)
     keys("Tab")
     type_in("resolution", "720")
@@ -354,7 +367,7 @@ def run(program, shot, wm):
     activate(about, named(about, Role.IMAGE)["Ostrel brand logo"])
     shot("7-about")
     expect("About as a taskbar sees it", lambda: taskbar_view("About this program...", wm),
-           listed_window)
+           LISTED_WINDOW)
     keys("Return")
     activate(main, logo)
     keys("alt+F4" if wm else "ctrl+x")  # the window closed from the window manager, or Exit
@@ -379,8 +392,7 @@ def run_on_wayland(program, shot):  # natively under weston, with no X: read and
           f"--socket={socket}", stderr=subprocess.DEVNULL)
     expect("weston's socket", (runtime / socket).is_socket, True)
     process = start(program, env=wayland())
-    app = expect("the program on the accessibility bus", lambda: next(
-        (a for a in children(Atspi.get_desktop(0)) if a.get_process_id() == process.pid), None))
+    app = on_the_bus(process)
     shown = lambda title: [w for w in children(app)
                            if w.get_name() == title and has(w, State.SHOWING)]
     window = lambda title: expect(f"the {title} window", lambda: shown(title))[0]
@@ -395,8 +407,7 @@ def run_on_wayland(program, shot):  # natively under weston, with no X: read and
 
     act(buttons["Calculate"], "Press")  # returns at once: the click comes 100 ms later
     message = window("Missing Data")
-    expect("the Missing Data alert and its text", lambda: [message.get_role_name()] + [
-        heard(label) for label in descendants(message, Role.LABEL) if has(label, State.SHOWING)],
+    expect("the Missing Data alert and its text", lambda: [message.get_role_name(), *says(message)],
            ["alert", " ".join(MISSING["cameras"].split())])
     shot("2-missing-data")
     act(named(message, Role.PUSH_BUTTON)["OK"], "Press")
