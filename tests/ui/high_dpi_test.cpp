@@ -72,6 +72,15 @@ private slots:
         QCOMPARE(argb(window.windowIcon().pixmap(QSize(32, 32), 1.0).toImage()),
                  argb(QImage(QStringLiteral(":/icon.png"))));
     }
+
+    // At 200 % the window is wider than this screen: its title bar must stay within reach.
+    void aWindowLargerThanItsScreenKeepsItsCornerOnIt() {
+        const CalculatorWindow window;
+        const QRect area = window.screen()->availableGeometry();
+        QVERIFY(window.frameGeometry().width() > area.width());
+        QCOMPARE(window.frameGeometry().left(), area.left());
+        QVERIFY(window.frameGeometry().top() >= area.top());
+    }
 };
 
 QTEST_MAIN(HighDpiTest)

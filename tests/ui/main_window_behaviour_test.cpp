@@ -316,6 +316,7 @@ private slots:
         // Until the list is left, a typed text and the result stay as they are.
         QCOMPARE(results(), typicalResults);
 
+        const QImage plainBar = window_->menuBar()->grab().toImage();
         MessageBoxReader box;
         if (way == "menu") {
             QVERIFY(driver_->openMenu("mnuModel"));
@@ -325,6 +326,7 @@ private slots:
         }
         if (way == "menu" || way == "alt") {
             QTRY_COMPARE(focused(), window_->menuBar());
+            QVERIFY(window_->menuBar()->grab().toImage() != plainBar); // the focus shows
             QCOMPARE(results(), typicalResults);
         }
         if (way == "menu" || way == "alt" || way == "calculate" || way == "replace") {
