@@ -10,6 +10,7 @@
 
 using hourvault::CalculatorWindow;
 using hourvault::testing::entries;
+using hourvault::testing::shownTopLevel;
 using hourvault::testing::WindowDriver;
 
 namespace {
@@ -33,15 +34,6 @@ QStringList snapshot(const WindowDriver& driver) {
     }
     seen << driver.find<QLabel>("txtFormat")->text();
     return seen;
-}
-
-QWidget* shownTopLevel(const QString& name) {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == name && widget->isVisible()) {
-            return widget;
-        }
-    }
-    return nullptr;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "about_window.h"
 #include "calculator_window.h"
 #include "glossary_window.h"
+#include "window_driver.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -11,7 +12,6 @@
 #include <QTest>
 #include <QWindow>
 
-#include <algorithm>
 #include <climits>
 #include <iterator>
 #include <memory>
@@ -173,12 +173,8 @@ private slots:
         HelpWindow* shown = nullptr;
         for (int opening = 0; opening < 2; ++opening) {
             command->trigger();
-            const QWidgetList windows = QApplication::topLevelWidgets();
-            const auto found = std::find_if(windows.cbegin(), windows.cend(), [&](QWidget* w) {
-                return w->objectName() == window && w->isVisible();
-            });
-            QVERIFY(found != windows.cend());
-            shown = qobject_cast<HelpWindow*>(*found);
+            shown = qobject_cast<HelpWindow*>(testing::shownTopLevel(window));
+            QVERIFY(shown != nullptr);
             if (opening == 0) {
                 for (QLabel* label : shown->findChildren<QLabel*>())
                     label->setText(QStringLiteral("changed"));

@@ -9,7 +9,6 @@
 #include <QMimeData>
 #include <QSignalSpy>
 
-#include <algorithm>
 #include <memory>
 
 using hourvault::CalculatorWindow;
@@ -475,10 +474,7 @@ private slots:
             QCOMPARE(results(), noResults);
         } else {
             QTRY_VERIFY(window_->isHidden());
-            const QWidgetList windows = QApplication::topLevelWidgets();
-            QVERIFY(std::any_of(windows.cbegin(), windows.cend(), [](const QWidget* window) {
-                return window->objectName() == "glossary" && window->isVisible();
-            }));
+            QVERIFY(hourvault::testing::shownTopLevel("glossary") != nullptr);
             QCOMPARE(audio->currentText(), "No Audio");
         }
     }

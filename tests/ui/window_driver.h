@@ -8,6 +8,17 @@
 
 namespace hourvault::testing {
 
+// The shown top-level window of that name, if any: the help windows have no owner to find
+// them by.
+inline QWidget* shownTopLevel(const QString& name) {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == name && widget->isVisible()) {
+            return widget;
+        }
+    }
+    return nullptr;
+}
+
 inline QStringList entries(const QComboBox& list) {
     QStringList texts;
     for (int i = 0; i < list.count(); ++i) {
