@@ -20,12 +20,13 @@ public:
 
     void resetInputs();
     void selectModel(Model model);
-    void selectFormat(bool isNtsc);
+    void selectFormat(Format format);
 
     // A real pick in a list's drop-down (mouse or arrow keys).
     void entryChosen(ListId list);
-    // The focus moved from the list to another control of the window.
-    void focusLost(ListId list);
+    // The list was left: the focus moved from it to another control of the window, or text
+    // arrived in it while no one was typing there (ListLeaveRule says when).
+    void listLeft(ListId list);
 
     // The Calculate command: either names the first list without a choice (message, then the
     // focus to that list) or shows the recording time.

@@ -19,7 +19,7 @@ void Calculator::entryChosen(ListId list) {
     }
 }
 
-void Calculator::focusLost(ListId list) {
+void Calculator::listLeft(ListId list) {
     if (list == ListId::frameRate) {
         frameRateLeft();
         return;

@@ -20,18 +20,18 @@ void Calculator::resetInputs() {
 }
 
 void Calculator::selectModel(Model model) {
-    settings_.channelCount = static_cast<std::int16_t>(model);
+    settings_.model = model;
     resetInputs();
 }
 
-void Calculator::selectFormat(bool isNtsc) {
-    settings_.isNtsc = isNtsc;
+void Calculator::selectFormat(Format format) {
+    settings_.format = format;
     resetInputs();
 }
 
 void Calculator::rebuildCameraList() {
     window_.clearList(ListId::cameras);
-    for (int count = 1; count <= settings_.channelCount; ++count) {
+    for (int count = 1; count <= settings_.channelCount(); ++count) {
         window_.appendEntry(ListId::cameras, integerText(count));
     }
     showPrompt(ListId::cameras);
@@ -39,7 +39,7 @@ void Calculator::rebuildCameraList() {
 
 void Calculator::rebuildResolutionList() {
     window_.clearList(ListId::resolution);
-    for (const std::string_view text : resolutionEntries(settings_.isNtsc)) {
+    for (const std::string_view text : resolutionEntries(settings_.format)) {
         window_.appendEntry(ListId::resolution, text);
     }
     showPrompt(ListId::resolution);
@@ -55,7 +55,7 @@ void Calculator::rebuildAudioList() {
 
 void Calculator::rebuildHddSizeList() {
     window_.clearList(ListId::hddsize);
-    for (const Option& option : hddSizeEntries(settings_.isNtsc)) {
+    for (const Option& option : hddSizeEntries(settings_.format)) {
         window_.appendEntry(ListId::hddsize, option.text);
     }
     showPrompt(ListId::hddsize);

@@ -60,8 +60,8 @@ const std::array<Option, 3> audioEntries{{
     {"12 kHz Audio (12KB/sec)", 12},
 }};
 
-std::span<const std::string_view> resolutionEntries(bool isNtsc) {
-    return isNtsc ? ntscResolutions : palResolutions;
+std::span<const std::string_view> resolutionEntries(Format format) {
+    return format == Format::ntsc ? ntscResolutions : palResolutions;
 }
 
 std::span<const Option> qualityEntries(int resolutionIndex) {
@@ -75,8 +75,9 @@ std::span<const Option> qualityEntries(int resolutionIndex) {
     }
 }
 
-std::span<const Option> hddSizeEntries(bool isNtsc) {
-    return isNtsc ? std::span<const Option>(ntscDisks) : std::span<const Option>(palDisks);
+std::span<const Option> hddSizeEntries(Format format) {
+    return format == Format::ntsc ? std::span<const Option>(ntscDisks)
+                                  : std::span<const Option>(palDisks);
 }
 
 double pictureKb(std::string_view text) {

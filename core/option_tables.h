@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lists.h"
+#include "settings.h"
 
 #include <array>
 #include <span>
@@ -16,7 +17,7 @@ struct Option {
 };
 
 // Index 0 is the CIF entry and index 1 the 2CIF entry, in either format.
-[[nodiscard]] std::span<const std::string_view> resolutionEntries(bool isNtsc);
+[[nodiscard]] std::span<const std::string_view> resolutionEntries(Format format);
 
 // Quality steps by resolution index; the value is the size of one picture in KB.
 [[nodiscard]] std::span<const Option> qualityEntries(int resolutionIndex);
@@ -25,7 +26,7 @@ struct Option {
 extern const std::array<Option, 3> audioEntries;
 
 // Disk sizes of each format; the value is in GB (one TB counts as 1000 GB).
-[[nodiscard]] std::span<const Option> hddSizeEntries(bool isNtsc);
+[[nodiscard]] std::span<const Option> hddSizeEntries(Format format);
 
 // Lookups by exact, case-sensitive text over every entry the lists can offer; 0 for a text
 // that matches no entry.

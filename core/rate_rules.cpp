@@ -11,13 +11,13 @@ void Calculator::rebuildRateList() {
         return;
     }
     const int highest =
-        highestRate(settings_.isNtsc, window_.selectionIndex(ListId::resolution), cameraIndex + 1);
+        highestRate(settings_.format, window_.selectionIndex(ListId::resolution), cameraIndex + 1);
     // An index the tables have no row for leaves the list alone, like a missing choice.
     if (highest == 0) {
         return;
     }
     window_.clearList(ListId::frameRate);
-    for (const int rate : rateEntries(settings_.isNtsc, highest)) {
+    for (const int rate : rateEntries(settings_.format, highest)) {
         window_.appendEntry(ListId::frameRate, integerText(rate));
     }
     showPrompt(ListId::frameRate);

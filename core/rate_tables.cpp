@@ -53,24 +53,25 @@ constexpr std::array<std::span<const int>, 8> ntscRateLists{ntsc30, ntsc15, ntsc
 constexpr std::array<std::span<const int>, 7> palRateLists{pal25, pal12, pal8, pal6,
                                                            pal5,  pal4,  pal3};
 
-std::span<const std::span<const int>> rateLists(bool isNtsc) {
-    return isNtsc ? std::span<const std::span<const int>>(ntscRateLists)
-                  : std::span<const std::span<const int>>(palRateLists);
+std::span<const std::span<const int>> rateLists(Format format) {
+    return format == Format::ntsc ? std::span<const std::span<const int>>(ntscRateLists)
+                                  : std::span<const std::span<const int>>(palRateLists);
 }
 
 } // namespace
 
-int highestRate(bool isNtsc, int resolutionIndex, int cameraCount) {
+int highestRate(Format format, int resolutionIndex, int cameraCount) {
     if (resolutionIndex < 0 || resolutionIndex > 1 || cameraCount < 1 ||
         cameraCount > static_cast<int>(highestRates.size())) {
         return 0;
     }
-    const auto column = static_cast<std::size_t>((isNtsc ? 0 : 2) + resolutionIndex);
+    const auto column =
+        static_cast<std::size_t>((format == Format::ntsc ? 0 : 2) + resolutionIndex);
     return highestRates[static_cast<std::size_t>(cameraCount - 1)][column];
 }
 
-std::span<const int> rateEntries(bool isNtsc, int highest) {
-    for (const auto list : rateLists(isNtsc)) {
+std::span<const int> rateEntries(Format format, int highest) {
+    for (const auto list : rateLists(format)) {
         if (list.front() == highest) {
             return list;
         }
@@ -79,8 +80,8 @@ std::span<const int> rateEntries(bool isNtsc, int highest) {
 }
 
 double ratePerSecond(std::string_view text) {
-    for (const bool isNtsc : {true, false}) {
-        for (const auto list : rateLists(isNtsc)) {
+    for (const Format format : {Format::ntsc, Format::pal}) {
+        for (const auto list : rateLists(format)) {
             const auto found = std::find_if(list.begin(), list.end(),
                                             [text](int rate) { return integerText(rate) == text; });
             if (found != list.end()) {

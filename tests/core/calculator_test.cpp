@@ -9,14 +9,15 @@ namespace hourvault_test {
 namespace {
 
 using hourvault::Calculator;
+using hourvault::Format;
 using hourvault::Model;
 
-using hourvault::expected::prompts;
+using hourvault::expected::prompt;
 const Texts blanked{"hours ", "days "};
 constexpr std::string_view filled = "3|720 x 240 (2CIF)|Q5 (15KB)|7|No Audio|750 GB";
 
 Texts shown(ListId list) {
-    return {"show " + FakeWindow::name(list) + " " + std::string(prompts.at(indexOf(list)))};
+    return {"show " + FakeWindow::name(list) + " " + std::string(prompt(list))};
 }
 
 // The calls that empty a list, fill it with `entries` and show its prompt.
@@ -31,7 +32,7 @@ Texts refill(ListId list, const Texts& entries) {
 TEST(CalculateCommand, ShowsTheRoundedHoursAndDays) {
     const struct {
         std::string_view choices, separator, hours, days;
-        bool isNtsc = true;
+        Format format = Format::ntsc;
     } rows[] = {
         // The audio is added once for the whole recorder, not for each camera.
         {"16|360 x 240 (CIF)|Q4 (8KB)|7|8 kHz Audio (8KB/sec)|500 GB", ".", "161.1", "6.7"},
@@ -42,11 +43,11 @@ TEST(CalculateCommand, ShowsTheRoundedHoursAndDays) {
         {"1|360 x 240 (CIF)|Q7 (11KB)|30|12 kHz Audio (12KB/sec)|1.2 TB", ",", "1022", "42,6"},
         // Days from the unrounded hours: 2468.399... / 24 = 102.849...
         {"1|360 x 240 (CIF)|Q7 (11KB)|10|8 kHz Audio (8KB/sec)|1 TB", ".", "2468.4", "102.8"},
-        {"2|720 x 288 (2CIF)|Q5 (15KB)|25|No Audio|640 GB", ".", "248.55", "10.4", false},
+        {"2|720 x 288 (2CIF)|Q5 (15KB)|25|No Audio|640 GB", ".", "248.55", "10.4", Format::pal},
     };
     for (const auto& row : rows) {
         Desk desk;
-        desk.calc.selectFormat(row.isNtsc);
+        desk.calc.selectFormat(row.format);
         desk.chooseAll(row.choices);
         desk.window.log.clear();
         desk.calc.calculate(row.separator);
@@ -56,16 +57,20 @@ TEST(CalculateCommand, ShowsTheRoundedHoursAndDays) {
 }
 
 TEST(CalculateCommand, TypicalRequestFromStartUp) {
+    using hourvault::expected::typical;
     Desk desk;
-    desk.choose(cameras, "8");
+    desk.choose(cameras, typical.choice(cameras));
     EXPECT_TRUE(desk.window[frameRate].entries.empty());
-    desk.choose(resolution, "720 x 240 (2CIF)");
+    desk.choose(resolution, typical.choice(resolution));
     EXPECT_EQ(desk.window[quality].entries, twoCifQualities);
     EXPECT_EQ(desk.window[frameRate].entries, words("7 3 2 1"));
-    EXPECT_EQ(desk.window[frameRate].shown, prompts[3]);
-    desk.chooseAll("8|720 x 240 (2CIF)|Q4 (13KB)|7|No Audio|500 GB");
+    EXPECT_EQ(desk.window[frameRate].shown, prompt(frameRate));
+    for (const ListId list : allLists) {
+        desk.choose(list, typical.choice(list));
+    }
     desk.calc.calculate(".");
-    EXPECT_EQ(desk.window.hours + " " + desk.window.days, "200.05 8.3");
+    EXPECT_EQ(desk.window.hours, typical.hours);
+    EXPECT_EQ(desk.window.days, typical.days);
 }
 
 TEST(CalculateCommand, NamesTheFirstListWithoutAChoiceAndFocusesIt) {
@@ -81,8 +86,7 @@ TEST(CalculateCommand, NamesTheFirstListWithoutAChoiceAndFocusesIt) {
         desk.window.log.clear();
         desk.calc.calculate(".");
         EXPECT_EQ(desk.window.log,
-                  (Texts{"message " +
-                             std::string(hourvault::expected::missingMessages.at(indexOf(first))),
+                  (Texts{"message " + std::string(hourvault::expected::message(first)),
                          "focus " + FakeWindow::name(first)}));
         EXPECT_EQ(desk.window.titles, Texts{"Missing Data"});
     }
@@ -134,7 +138,7 @@ TEST(FieldChecks, PicksAndLeavingRebuildOnlyWhatDependsOnThem) {
         desk.chooseAll(filled);
         desk.calc.calculate(".");
         desk.window.log.clear();
-        desk.calc.focusLost(list); // leaving a list with a choice changes nothing
+        desk.calc.listLeft(list); // leaving a list with a choice changes nothing
         EXPECT_EQ(desk.window.log, Texts{});
         for (const ListId other : typed) {
             desk.window.type(other, "typed");
@@ -143,7 +147,7 @@ TEST(FieldChecks, PicksAndLeavingRebuildOnlyWhatDependsOnThem) {
             desk.pickAt(list, static_cast<std::size_t>(pick));
         } else {
             desk.window.type(list, "17");
-            desk.calc.focusLost(list);
+            desk.calc.listLeft(list);
         }
         EXPECT_EQ(desk.window.log, log);
     }
@@ -166,7 +170,7 @@ void expectFresh(const FakeWindow& window, int channels, bool isNtsc) {
                : Texts{"320 GB", "640 GB", "1 TB"}};
     for (const ListId list : allLists) {
         EXPECT_EQ(window[list].entries, entries.at(indexOf(list))) << FakeWindow::name(list);
-        EXPECT_EQ(window[list].shown, prompts.at(indexOf(list)));
+        EXPECT_EQ(window[list].shown, prompt(list));
         EXPECT_EQ(window[list].index, -1);
     }
     EXPECT_EQ(window.hours + window.days, "");
@@ -177,8 +181,8 @@ void expectFresh(const FakeWindow& window, int channels, bool isNtsc) {
 TEST(ListRebuilds, StartUpAndEverySettingsCommandResetEveryListEvenWithoutAChange) {
     expectFresh(Desk().window, 16, true); // start-up replaces the initial layout
     const std::map<char, void (*)(Calculator&)> commands{
-        {'N', [](Calculator& c) { c.selectFormat(true); }},
-        {'P', [](Calculator& c) { c.selectFormat(false); }},
+        {'N', [](Calculator& c) { c.selectFormat(Format::ntsc); }},
+        {'P', [](Calculator& c) { c.selectFormat(Format::pal); }},
         {'6', [](Calculator& c) { c.selectModel(Model::tx4160); }},
         {'9', [](Calculator& c) { c.selectModel(Model::tx4090); }},
         {'R', [](Calculator& c) { c.resetInputs(); }},
@@ -203,8 +207,8 @@ TEST(ListRebuilds, StartUpAndEverySettingsCommandResetEveryListEvenWithoutAChang
         desk.window.type(quality, "typed");
         desk.window.type(hddsize, "typed");
         commands.at(steps.back())(desk.calc);
-        EXPECT_EQ(desk.calc.settings().channelCount, channels);
-        EXPECT_EQ(desk.calc.settings().isNtsc, isNtsc);
+        EXPECT_EQ(desk.calc.settings().channelCount(), channels);
+        EXPECT_EQ(desk.calc.settings().isNtsc(), isNtsc);
         expectFresh(desk.window, channels, isNtsc);
     }
 }

@@ -6,6 +6,7 @@
 namespace hourvault_test {
 namespace {
 
+using hourvault::Format;
 using hourvault::Model;
 
 // Every rate list of each format; a list is known by its first, highest rate.
@@ -41,7 +42,7 @@ TEST(RateLists, EveryCellFollowsTheSharingRuleWhicheverIsPickedFirst) {
         for (const Model model : {Model::tx4160, Model::tx4090}) {
             Desk desk;
             desk.calc.selectModel(model);
-            desk.calc.selectFormat(isNtsc);
+            desk.calc.selectFormat(isNtsc ? Format::ntsc : Format::pal);
             desk.pickAt(resolution, res);
             for (int n = 1; n <= static_cast<int>(model); ++n) {
                 SCOPED_TRACE(testing::Message() << isNtsc << res << " " << n);
@@ -51,7 +52,7 @@ TEST(RateLists, EveryCellFollowsTheSharingRuleWhicheverIsPickedFirst) {
                 desk.window[frameRate] = {}; // so the next pick must rebuild it
                 desk.pickAt(resolution, res);
                 EXPECT_EQ(desk.window[frameRate].entries, rateList(isNtsc, highest));
-                EXPECT_EQ(desk.window[frameRate].shown, hourvault::expected::prompts.at(3));
+                EXPECT_EQ(desk.window[frameRate].shown, hourvault::expected::prompt(frameRate));
             }
         }
     }
@@ -67,9 +68,9 @@ TEST(RateLists, IndexesWithoutATableRowLeaveTheListsAlone) {
     desk.window[resolution].index = 7;
     desk.calc.entryChosen(resolution);
     desk.window.type(frameRate, "Q9");
-    desk.calc.focusLost(frameRate);
+    desk.calc.listLeft(frameRate);
     desk.window.type(quality, "Q9");
-    desk.calc.focusLost(quality);
+    desk.calc.listLeft(quality);
     EXPECT_EQ(desk.window[frameRate].entries, before[frameRate].entries);
     EXPECT_EQ(desk.window[quality].entries, before[quality].entries);
 }
