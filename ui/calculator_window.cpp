@@ -1,15 +1,17 @@
 #include "calculator_window.h"
 
-#include "about_window.h"
-#include "glossary_window.h"
-#include "list_focus_watch.h"
+#include "help_window.h"
+#include "list_leave_watch.h"
 #include "look.h"
+#include "main_window.h"
 #include "option_list.h"
 #include "pictures.h"
+#include "pixels.h"
 #include "placement.h"
 #include "shortcut_forwarder.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QGridLayout>
 #include <QLabel>
@@ -30,35 +32,30 @@ QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-constexpr QSize clientSize{613, 343};
-
 } // namespace
 
 CalculatorWindow::CalculatorWindow() {
-    setObjectName(QStringLiteral("calculator"));
-    setWindowTitle(QStringLiteral("OSTREL  Hourvault"));
+    setObjectName(QString::fromUtf8(main_window::name));
+    setWindowTitle(QString::fromUtf8(main_window::caption));
     setWindowIcon(programIcon());
     setFont(dialogFont());
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(clientSize);
-    paintChrome(*client, chrome::black, chrome::white);
+    client->setFixedSize(pixelRect(main_window::client).size());
+    paintChrome(*client, main_window::look);
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     controls_ = buildMainLayout(*client);
     menus_ = buildMainMenus(*menuBar());
     shortcuts_ = std::make_unique<ShortcutForwarder>(
-        *this, QList<QAction*>{menus_.clear, menus_.exit, menus_.glossary});
+        *this, QList<QAction*>{menus_.command(Command::clear), menus_.command(Command::exit),
+                               menus_.command(Command::glossary)});
     connectEvents();
 
-    // Start-up: NTSC and the 16-channel model; the model name plate and the 16-channel check
-    // mark are already as the window opens. Checking NTSC clears PAL: each menu is a group.
-    menus_.ntsc->setChecked(true);
-    controls_.photo16->show();
-    controls_.photo9->hide();
     calculator_.startUp();
+    showSettings();
 
     controls_.calculate->setFocus();
     adjustSize();
@@ -67,7 +64,7 @@ CalculatorWindow::CalculatorWindow() {
 
 CalculatorWindow::~CalculatorWindow() {
     // Focus-out events still arrive while the children are destroyed; no check may run then.
-    focusWatch_->blockSignals(true);
+    delete leaveWatch_;
     for (OptionList* option : controls_.lists) {
         option->blockSignals(true);
     }
@@ -75,18 +72,11 @@ CalculatorWindow::~CalculatorWindow() {
 }
 
 void CalculatorWindow::connectEvents() {
-    focusWatch_ = new ListFocusWatch(*this, {controls_.lists.begin(), controls_.lists.end()});
-    connect(focusWatch_, &ListFocusWatch::left, this,
-            [this](OptionList* left) { calculator_.focusLost(listId(*left)); });
+    leaveWatch_ = new ListLeaveWatch(*this, controls_.lists, {controls_.calculate, controls_.clear},
+                                     leaveRule_);
     for (const ListId id : allLists) {
-        OptionList* option = &list(id);
-        connect(option, &OptionList::entryChosen, this,
+        connect(&list(id), &OptionList::entryChosen, this,
                 [this, id] { calculator_.entryChosen(id); });
-        // Text that no one is typing is checked as soon as it arrives, as if typed and left.
-        connect(option, &OptionList::textArrived, this, [this, id] { calculator_.focusLost(id); });
-    }
-    for (QPushButton* button : {controls_.calculate, controls_.clear}) {
-        connect(button, &QPushButton::pressed, this, [this, button] { takeFocus(*button); });
     }
     connect(controls_.calculate, &QPushButton::clicked, this, [this] {
         if (takesCommands_) {
@@ -98,48 +88,44 @@ void CalculatorWindow::connectEvents() {
             calculator_.resetInputs();
         }
     });
-    connect(menus_.clear, &QAction::triggered, this, [this] { calculator_.resetInputs(); });
-    connect(menus_.exit, &QAction::triggered, qApp, &QCoreApplication::quit);
-    connect(menus_.model16, &QAction::triggered, this, [this] { showModel(Model::tx4160); });
-    connect(menus_.model9, &QAction::triggered, this, [this] { showModel(Model::tx4090); });
-    connect(menus_.ntsc, &QAction::triggered, this, [this] { showFormat(true); });
-    connect(menus_.pal, &QAction::triggered, this, [this] { showFormat(false); });
-    connect(menus_.about, &QAction::triggered, this, [this] { openHelpWindow(new AboutWindow); });
-    connect(menus_.glossary, &QAction::triggered, this,
+    connect(menus_.command(Command::clear), &QAction::triggered, this,
+            [this] { calculator_.resetInputs(); });
+    connect(menus_.command(Command::exit), &QAction::triggered, qApp, &QCoreApplication::quit);
+    connect(menus_.models, &QActionGroup::triggered, this, [this](const QAction* item) {
+        calculator_.selectModel(static_cast<Model>(item->data().toInt()));
+        showSettings();
+    });
+    connect(menus_.formats, &QActionGroup::triggered, this, [this](const QAction* item) {
+        calculator_.selectFormat(static_cast<Format>(item->data().toInt()));
+        showSettings();
+    });
+    connect(menus_.command(Command::about), &QAction::triggered, this,
+            [this] { openHelpWindow(new AboutWindow); });
+    connect(menus_.command(Command::glossary), &QAction::triggered, this,
             [this] { openHelpWindow(new GlossaryWindow); });
 }
 
-void CalculatorWindow::takeFocus(QWidget& button) {
-    // A click gives the button the focus before it is pressed, so that a list's check runs
-    // first; a press by an assistive tool must do the same.
-    if (takesCommands_) {
-        button.setFocus(Qt::OtherFocusReason);
-        focusWatch_->arrive(button);
+void CalculatorWindow::showSettings() {
+    const Settings& settings = calculator_.settings();
+    for (QAction* item : menus_.models->actions()) {
+        item->setChecked(item->data().toInt() == static_cast<int>(settings.model));
     }
+    for (QAction* item : menus_.formats->actions()) {
+        item->setChecked(item->data().toInt() == static_cast<int>(settings.format));
+    }
+    for (const auto& [role, model] : main_window::modelPictures) {
+        controls_.byRole.at<QLabel>(role).setVisible(model == settings.model);
+    }
+    controls_.format->setText(QString::fromUtf8(main_window::formatCaption(settings.format)));
 }
 
 void CalculatorWindow::setTakesCommands(bool takes) {
     // While the Missing Data box is open, or a help window has the window's place, keys and
     // clicks cannot reach the window, but an assistive tool's press or menu action can.
     takesCommands_ = takes;
-    for (QAction* command : menus_.all()) {
+    for (QAction* command : menus_.byCommand) {
         command->setEnabled(takes);
     }
-}
-
-void CalculatorWindow::showModel(Model model) {
-    // The chosen item has its check mark already: each menu's items are a group.
-    const bool is16 = model == Model::tx4160;
-    controls_.name16->setVisible(is16);
-    controls_.name9->setVisible(!is16);
-    controls_.photo16->setVisible(is16);
-    controls_.photo9->setVisible(!is16);
-    calculator_.selectModel(model);
-}
-
-void CalculatorWindow::showFormat(bool isNtsc) {
-    controls_.format->setText(formatCaption(isNtsc));
-    calculator_.selectFormat(isNtsc);
 }
 
 void CalculatorWindow::openHelpWindow(HelpWindow* window) {
@@ -165,11 +151,6 @@ void CalculatorWindow::returnFromHelpWindow(HelpWindow& window) {
 
 OptionList& CalculatorWindow::list(ListId id) const {
     return *controls_.lists.at(indexOf(id));
-}
-
-ListId CalculatorWindow::listId(const OptionList& option) const {
-    const auto found = std::find(controls_.lists.begin(), controls_.lists.end(), &option);
-    return allLists.at(static_cast<std::size_t>(found - controls_.lists.begin()));
 }
 
 int CalculatorWindow::selectionIndex(ListId id) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculator.h"
+#include "list_leave_rule.h"
 #include "main_layout.h"
 #include "main_menus.h"
 #include "window_primitives.h"
@@ -13,7 +14,7 @@
 namespace hourvault {
 
 class HelpWindow;
-class ListFocusWatch;
+class ListLeaveWatch;
 class ShortcutForwarder;
 
 // The program's main window. Constructing it runs the start-up, so the window is complete
@@ -40,20 +41,19 @@ private:
     void showMessage(std::string_view text, std::string_view title) override;
 
     [[nodiscard]] OptionList& list(ListId id) const;
-    [[nodiscard]] ListId listId(const OptionList& option) const;
     void connectEvents();
-    void showModel(Model model);
-    void showFormat(bool isNtsc);
-    void takeFocus(QWidget& button);
+    // The model and format in force: check marks, pictures and the format label.
+    void showSettings();
     void setTakesCommands(bool takes);
     void openHelpWindow(HelpWindow* window);
     void returnFromHelpWindow(HelpWindow& window);
 
     Calculator calculator_{*this};
+    ListLeaveRule leaveRule_{calculator_};
     MainControls controls_;
     MainMenus menus_;
     std::unique_ptr<ShortcutForwarder> shortcuts_;
-    ListFocusWatch* focusWatch_ = nullptr;
+    ListLeaveWatch* leaveWatch_ = nullptr;
     bool takesCommands_ = true;
     QPointer<HelpWindow> helpWindow_;
     QPointer<QWidget> focusBeforeHelp_;

@@ -1,6 +1,7 @@
 #include "control_table.h"
 
 #include "pictures.h"
+#include "pixels.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -37,7 +38,7 @@ void applySpec(QWidget& control, const ControlSpec& spec) {
             control.setAccessibleName(text);
         }
     }
-    control.setGeometry(spec.place.pixels());
+    control.setGeometry(pixelRect(spec.place));
 }
 
 QPushButton* makeButton(const ControlSpec& spec, QWidget& parent) {
@@ -49,7 +50,8 @@ QPushButton* makeButton(const ControlSpec& spec, QWidget& parent) {
 }
 
 QLabel* makePicture(const ControlSpec& spec, QWidget& parent) {
-    auto* picture = new PictureBox(QString::fromUtf8(spec.text), &parent);
+    // The pictures are built into the program, each under its file name.
+    auto* picture = new PictureBox(QStringLiteral(":/") + QString::fromUtf8(spec.text), &parent);
     applySpec(*picture, spec);
     return picture;
 }

@@ -1,6 +1,7 @@
 #include "frame.h"
 
 #include "look.h"
+#include "pixels.h"
 
 #include <QPainter>
 
@@ -21,9 +22,9 @@ void Frame::paintEvent(QPaintEvent* /*event*/) {
     const QFontMetrics metrics = fontMetrics();
     // A shadow line, and a highlight line one pixel further in, as an etched edge is drawn.
     const QRect border = rect().adjusted(0, metrics.height() / 2, -1, -1);
-    painter.setPen(chrome::grey);
+    painter.setPen(toColor(chrome::grey));
     painter.drawRect(border.adjusted(0, 0, -1, -1));
-    painter.setPen(chrome::white);
+    painter.setPen(toColor(chrome::white));
     painter.drawRect(border.adjusted(1, 1, 0, 0));
     if (title().isEmpty()) {
         return;

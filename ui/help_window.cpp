@@ -1,6 +1,8 @@
 #include "help_window.h"
 
+#include "control_table.h"
 #include "look.h"
+#include "pixels.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -10,23 +12,20 @@
 
 namespace hourvault {
 
-HelpWindow::HelpWindow(const char* objectName, const char* caption, const TwipsRect& client,
-                       const Look& look, std::span<const ControlSpec> controls)
-    : QDialog(nullptr, Qt::Window), look_(look) {
-    setObjectName(QString::fromUtf8(objectName));
-    setWindowTitle(QString::fromUtf8(caption));
+HelpWindow::HelpWindow(const HelpWindowSpec& spec) : QDialog(nullptr, Qt::Window), spec_(spec) {
+    setObjectName(QString::fromUtf8(spec.name));
+    setWindowTitle(QString::fromUtf8(spec.caption));
     // Closing a help window must never end the program: the main window comes back instead.
     setAttribute(Qt::WA_QuitOnClose, false);
     setFont(dialogFont());
-    setFixedSize(client.pixels().size());
+    setFixedSize(pixelRect(spec.client).size());
     BuiltControls built;
-    for (const ControlSpec& spec : controls) {
-        built.add(spec, addControl(spec));
+    for (const ControlSpec& control : spec.controls) {
+        built.add(control, addControl(control));
     }
     built.tieLabels();
-    if (okButton_ != nullptr) {
-        okButton_->setFocus();
-    }
+    okButton_ = &built.at<QPushButton>(Role::ok);
+    okButton_->setFocus();
 }
 
 QWidget& HelpWindow::addControl(const ControlSpec& spec) {
@@ -36,23 +35,24 @@ QWidget& HelpWindow::addControl(const ControlSpec& spec) {
         // Plain text keeps every run of spaces and never turns a '<' into markup.
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
-        label->setAlignment(look_.labelAlignment);
+        label->setAlignment((spec_.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
         label->setFocusPolicy(Qt::NoFocus);
         applySpec(*label, spec);
-        paintChrome(*label, look_.background, look_.text);
+        paintChrome(*label, spec_.look);
         return *label;
     }
     case ControlKind::picture: {
         QLabel* picture = makePicture(spec, *this);
-        paintChrome(*picture, look_.background, chrome::black);
+        paintChrome(*picture, {spec_.look.background, chrome::black});
         return *picture;
     }
-    case ControlKind::button:
+    case ControlKind::button: {
         // There is no default button: Enter presses OK only while it has the focus, and it
         // always has.
-        okButton_ = makeButton(spec, *this);
-        connect(okButton_, &QPushButton::clicked, this, &HelpWindow::dismiss);
-        return *okButton_;
+        QPushButton* button = makeButton(spec, *this);
+        connect(button, &QPushButton::clicked, this, &HelpWindow::dismiss);
+        return *button;
+    }
     case ControlKind::frame:
     case ControlKind::formatLabel:
     case ControlKind::resultBox:
@@ -77,7 +77,7 @@ void HelpWindow::keyPressEvent(QKeyEvent* event) {
 
 void HelpWindow::paintEvent(QPaintEvent* /*event*/) {
     // Painted rather than set in the palette, so the OK button keeps the desktop's palette.
-    QPainter(this).fillRect(rect(), look_.background);
+    QPainter(this).fillRect(rect(), toColor(spec_.look.background));
 }
 
 void HelpWindow::dismiss() {

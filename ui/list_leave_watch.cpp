@@ -1,43 +1,52 @@
-#include "list_focus_watch.h"
+#include "list_leave_watch.h"
 
+#include "list_leave_rule.h"
 #include "option_list.h"
 
 #include <QApplication>
 #include <QMenuBar>
-
-#include <utility>
+#include <QPushButton>
 
 namespace hourvault {
 
-ListFocusWatch::ListFocusWatch(QWidget& window, QList<OptionList*> lists)
-    : QObject(&window), window_(window), lists_(std::move(lists)) {
+ListLeaveWatch::ListLeaveWatch(QWidget& window, const std::array<OptionList*, 6>& lists,
+                               const QList<QPushButton*>& commands, ListLeaveRule& rule)
+    : QObject(&window), window_(window), lists_(lists), rule_(rule) {
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* /*old*/, QWidget* now) {
-        // The menu bar only holds the focus on the way to a menu or back to the list; menus,
-        // drop-downs, boxes and other windows are windows of their own. While the window is
-        // hidden for a help window, Qt may still hand the focus on within it (on a late
-        // activation), which is no one leaving the list.
-        if (now != nullptr && now->window() == &window_ && window_.isVisible() &&
-            qobject_cast<QMenuBar*>(now) == nullptr) {
-            arrive(*now);
+        if (now != nullptr && now->window() == &window_ &&
+            qobject_cast<QMenuBar*>(now) == nullptr && watching()) {
+            rule_.focusArrived(listOf(*now));
         }
     });
-}
-
-void ListFocusWatch::arrive(QWidget& control) {
-    OptionList* leaving = held_;
-    held_ = listOf(control);
-    if (leaving != nullptr && leaving != held_) {
-        emit left(leaving);
+    for (const ListId id : allLists) {
+        OptionList* list = lists_.at(indexOf(id));
+        connect(list, &OptionList::edited, this,
+                [this, id, list] { rule_.textArrived(id, window_.focusWidget() == list); });
+    }
+    for (QPushButton* button : commands) {
+        // A click gives the button the focus before it is pressed; a press by an assistive tool
+        // must do the same. In a window that is not active, the focus moves unseen.
+        connect(button, &QPushButton::pressed, this, [this, button] {
+            if (watching()) {
+                button->setFocus(Qt::OtherFocusReason);
+                rule_.commandPressed();
+            }
+        });
     }
 }
 
-OptionList* ListFocusWatch::listOf(const QWidget& control) const {
-    for (OptionList* list : lists_) {
+bool ListLeaveWatch::watching() const {
+    return window_.isVisible() && QApplication::activeModalWidget() == nullptr;
+}
+
+std::optional<ListId> ListLeaveWatch::listOf(const QWidget& control) const {
+    for (const ListId id : allLists) {
+        const OptionList* list = lists_.at(indexOf(id));
         if (list == &control || list->isAncestorOf(&control)) {
-            return list;
+            return id;
         }
     }
-    return nullptr;
+    return std::nullopt;
 }
 
 } // namespace hourvault

@@ -1,39 +1,41 @@
 #pragma once
 
+#include "lists.h"
+
 #include <QList>
 #include <QObject>
-#include <QPointer>
 
+#include <array>
+#include <optional>
+
+class QPushButton;
 class QWidget;
 
 namespace hourvault {
 
+class ListLeaveRule;
 class OptionList;
 
-// Tells when the focus leaves one of a window's lists for another control of that window,
-// whatever moved it (mouse, Tab, the program, an assistive tool) and whatever held it in
-// between: the menu bar, a menu, the list's own drop-down, another program, a message box or a
-// help window. Only the arrival at another control counts; coming back to the list itself
-// leaves nothing.
-class ListFocusWatch final : public QObject {
-    Q_OBJECT
-
+// Tells the window's leave rule (ListLeaveRule, which lists the cases) what happens in the
+// window: where the focus arrives, whatever moved it (mouse, Tab, the program, an assistive
+// tool); when a list's text changes by other means than a pick; when a command button is
+// pressed, which takes the focus first, as a click does.
+// Nothing counts while the window is hidden for a help window, where Qt may still hand the
+// focus on within it on a late activation, or while a modal box is open; nor does the menu
+// bar, which only holds the focus on the way to a menu or back to the list.
+class ListLeaveWatch final : public QObject {
 public:
-    ListFocusWatch(QWidget& window, QList<OptionList*> lists);
-
-    // The control takes the focus now. For what moves the focus while the window is inactive,
-    // where the application sees no focus change: an assistive tool's press of a button.
-    void arrive(QWidget& control);
-
-signals:
-    void left(hourvault::OptionList* list);
+    ListLeaveWatch(QWidget& window, const std::array<OptionList*, 6>& lists,
+                   const QList<QPushButton*>& commands, ListLeaveRule& rule);
 
 private:
-    [[nodiscard]] OptionList* listOf(const QWidget& control) const;
+    [[nodiscard]] bool watching() const;
+    // The list the control is or belongs to (its field); none for any other control.
+    [[nodiscard]] std::optional<ListId> listOf(const QWidget& control) const;
 
     QWidget& window_;
-    QList<OptionList*> lists_;
-    QPointer<OptionList> held_;
+    std::array<OptionList*, 6> lists_;
+    ListLeaveRule& rule_;
 };
 
 } // namespace hourvault

@@ -1,15 +1,17 @@
 #include "look.h"
 
+#include "pixels.h"
+
 #include <QPalette>
 #include <QWidget>
 
 namespace hourvault {
 
-void paintChrome(QWidget& widget, const QColor& background, const QColor& text) {
+void paintChrome(QWidget& widget, const Look& look) {
     QPalette palette = widget.palette();
     // Window roles only: the lists and boxes inside inherit the rest from the desktop.
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Window, toColor(look.background));
+    palette.setColor(QPalette::WindowText, toColor(look.text));
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
 }

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "control_table.h"
 #include "lists.h"
-
-#include <QString>
 
 #include <array>
 
@@ -15,7 +14,7 @@ namespace hourvault {
 
 class OptionList;
 
-// The main window's controls, as built from the layout tables.
+// The main window's controls, as built from its layout tables.
 struct MainControls {
     std::array<OptionList*, 6> lists{}; // indexed by ListId
     QLineEdit* hours = nullptr;
@@ -23,17 +22,11 @@ struct MainControls {
     QPushButton* calculate = nullptr;
     QPushButton* clear = nullptr;
     QLabel* format = nullptr;
-    QLabel* photo16 = nullptr;
-    QLabel* photo9 = nullptr;
-    QLabel* name16 = nullptr;
-    QLabel* name9 = nullptr;
+    BuiltControls byRole;
 };
 
 // Fills the client area with every frame, list, box, button, label and picture, in their
 // stacking order, and sets the focus order.
 [[nodiscard]] MainControls buildMainLayout(QWidget& client);
-
-// The caption shown in the format label for each format.
-[[nodiscard]] QString formatCaption(bool isNtsc);
 
 } // namespace hourvault

@@ -1,7 +1,5 @@
 #include "main_menus.h"
 
-#include "main_layout.h"
-
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -37,30 +35,29 @@ public:
     }
 };
 
-QMenu* addMenu(QMenuBar& bar, const char* name, const char* caption) {
-    QMenu* menu = bar.addMenu(QString::fromUtf8(caption));
-    menu->setObjectName(QString::fromUtf8(name));
-    menu->menuAction()->setObjectName(QString::fromUtf8(name));
-    return menu;
-}
-
-QAction* addItem(QMenu& menu, const char* name, const QString& caption,
-                 const QKeySequence& shortcut = {}) {
-    QAction* action = menu.addAction(caption);
-    action->setObjectName(QString::fromUtf8(name));
-    action->setShortcut(shortcut);
+QAction* addItem(QMenu& menu, const MenuItem& item) {
+    if (!item.command) {
+        QAction* separator = menu.addSeparator();
+        separator->setObjectName(QString::fromUtf8(item.name));
+        return separator;
+    }
+    QAction* action = menu.addAction(QString::fromUtf8(item.caption));
+    action->setObjectName(QString::fromUtf8(item.name));
+    if (item.ctrlKey != 0) {
+        action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(item.ctrlKey)));
+    }
     return action;
 }
 
-QAction* addCheckItem(QMenu& menu, const char* name, const QString& caption, bool checked) {
-    QAction* action = addItem(menu, name, caption);
-    action->setCheckable(true);
-    action->setChecked(checked);
-    return action;
-}
-
-void addSeparator(QMenu& menu, const char* name) {
-    menu.addSeparator()->setObjectName(QString::fromUtf8(name));
+// Within each group one item carries the check mark at any time, and choosing the item in
+// force keeps it.
+void addToGroup(QActionGroup*& group, QMenu& menu, QAction& action, int value) {
+    if (group == nullptr) {
+        group = new QActionGroup(&menu);
+    }
+    action.setCheckable(true);
+    action.setData(value);
+    group->addAction(&action);
 }
 
 } // namespace
@@ -68,34 +65,23 @@ void addSeparator(QMenu& menu, const char* name) {
 MainMenus buildMainMenus(QMenuBar& bar) {
     MainMenus menus;
     bar.setStyle(new KeyboardFocusStyle(bar));
-
-    QMenu* file = addMenu(bar, "mnuFile", "File");
-    menus.clear =
-        addItem(*file, "mnuClear", QStringLiteral("Clear"), QKeySequence(Qt::CTRL | Qt::Key_C));
-    addSeparator(*file, "mnuHyphen");
-    menus.exit =
-        addItem(*file, "mnuExit", QStringLiteral("Exit"), QKeySequence(Qt::CTRL | Qt::Key_X));
-
-    // Within each of these two menus one item carries the check mark at any time, and choosing
-    // the item in force keeps it.
-    QMenu* model = addMenu(bar, "mnuModel", "Model");
-    auto* models = new QActionGroup(model);
-    menus.model16 = models->addAction(
-        addCheckItem(*model, "mnu16", QStringLiteral("TX-4160 (16 channel)"), true));
-    menus.model9 = models->addAction(
-        addCheckItem(*model, "mnu9", QStringLiteral("TX-4090 (9 channel)"), false));
-
-    QMenu* format = addMenu(bar, "mnuFormat", "Format");
-    auto* formats = new QActionGroup(format);
-    menus.ntsc = formats->addAction(addCheckItem(*format, "mnuNTSC", formatCaption(true), true));
-    menus.pal = formats->addAction(addCheckItem(*format, "mnuPAL", formatCaption(false), false));
-
-    QMenu* help = addMenu(bar, "mnuHelp", "Help");
-    menus.glossary = addItem(*help, "mnuGlossary", QStringLiteral("Glossary"),
-                             QKeySequence(Qt::CTRL | Qt::Key_G));
-    addSeparator(*help, "mnuHyphen1");
-    menus.about = addItem(*help, "mnuAbout", QStringLiteral("About 'Hourvault'"));
-
+    for (const Menu& spec : mainMenus) {
+        QMenu* menu = bar.addMenu(QString::fromUtf8(spec.caption));
+        menu->setObjectName(QString::fromUtf8(spec.name));
+        menu->menuAction()->setObjectName(QString::fromUtf8(spec.name));
+        for (const MenuItem& item : spec.items) {
+            QAction* action = addItem(*menu, item);
+            if (!item.command) {
+                continue;
+            }
+            menus.byCommand.at(indexOf(*item.command)) = action;
+            if (const auto model = modelOf(*item.command)) {
+                addToGroup(menus.models, *menu, *action, static_cast<int>(*model));
+            } else if (const auto format = formatOf(*item.command)) {
+                addToGroup(menus.formats, *menu, *action, static_cast<int>(*format));
+            }
+        }
+    }
     return menus;
 }
 

@@ -1,30 +1,29 @@
 #pragma once
 
+#include "menus.h"
+
+#include <QList>
+
 #include <array>
 
 class QAction;
+class QActionGroup;
 class QMenuBar;
 
 namespace hourvault {
 
-// The menu items the main window answers.
+// The menu items the main window answers, by what they do.
 struct MainMenus {
-    QAction* clear = nullptr;
-    QAction* exit = nullptr;
-    QAction* model16 = nullptr;
-    QAction* model9 = nullptr;
-    QAction* ntsc = nullptr;
-    QAction* pal = nullptr;
-    QAction* glossary = nullptr;
-    QAction* about = nullptr;
+    std::array<QAction*, commandCount> byCommand{};
+    // The Model and Format items; each carries its model or its format as its data.
+    QActionGroup* models = nullptr;
+    QActionGroup* formats = nullptr;
 
-    [[nodiscard]] std::array<QAction*, 8> all() const {
-        return {clear, exit, model16, model9, ntsc, pal, glossary, about};
-    }
+    [[nodiscard]] QAction* command(Command command) const { return byCommand.at(indexOf(command)); }
 };
 
-// File, Model, Format and Help, with their captions, separators, check marks and shortcut
-// keys as the window opens.
+// File, Model, Format and Help, with their captions, separators and shortcut keys. Which model
+// and format are checked is the window's to show.
 [[nodiscard]] MainMenus buildMainMenus(QMenuBar& bar);
 
 } // namespace hourvault

@@ -4,23 +4,29 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QScopedValueRollback>
+#include <QPointer>
 #include <QSignalBlocker>
 #include <QWheelEvent>
+#include <QWindow>
 
 namespace hourvault {
 
 // A double-click on an entry picks it with its first click, which closes the drop-down; the
 // second click would then press whatever lies beneath, Calculate for one. Armed when the
 // drop-down closes, this eats a double-click's second click that follows within the
-// double-click time, and lets every other click through.
+// double-click time in the list's window, and lets every other click through.
 class SecondClickGuard final : public QObject {
 public:
-    explicit SecondClickGuard(QObject* parent) : QObject(parent) {}
+    explicit SecondClickGuard(QWidget& list) : QObject(&list), list_(list) {}
 
     void arm() {
-        qApp->installEventFilter(this);
-        eating_ = false;
+        disarm();
+        // Every mouse event of the window reaches its window-system window first.
+        window_ = list_.window()->windowHandle();
+        if (window_ == nullptr) {
+            return;
+        }
+        window_->installEventFilter(this);
         since_.start();
     }
 
@@ -53,16 +59,21 @@ private:
     }
 
     void disarm() {
-        qApp->removeEventFilter(this);
+        if (window_ != nullptr) {
+            window_->removeEventFilter(this);
+        }
+        window_ = nullptr;
         eating_ = false;
     }
 
+    QWidget& list_;
+    QPointer<QWindow> window_;
     QElapsedTimer since_;
     bool eating_ = false;
 };
 
 OptionList::OptionList(QWidget* parent)
-    : QComboBox(parent), secondClickGuard_(new SecondClickGuard(this)) {
+    : QComboBox(parent), secondClickGuard_(new SecondClickGuard(*this)) {
     // Made editable by giving it its field: unlike setEditable, that leaves the drop-down to be
     // built when it first opens.
     setLineEdit(new QLineEdit(this));
@@ -86,13 +97,11 @@ OptionList::OptionList(QWidget* parent)
 }
 
 void OptionList::clearEntries() {
-    const QScopedValueRollback own(settingText_, true);
     const QSignalBlocker blocker(this);
     clear();
 }
 
 void OptionList::appendEntry(const QString& text) {
-    const QScopedValueRollback own(settingText_, true);
     const QSignalBlocker blocker(this);
     const int index = currentIndex();
     const QString shown = currentText();
@@ -105,7 +114,6 @@ void OptionList::appendEntry(const QString& text) {
 }
 
 void OptionList::showText(const QString& text) {
-    const QScopedValueRollback own(settingText_, true);
     const QSignalBlocker blocker(this);
     setCurrentIndex(-1);
     setEditText(text);
@@ -125,14 +133,13 @@ void OptionList::wheelEvent(QWheelEvent* event) {
 }
 
 void OptionList::followText(const QString& text) {
-    // A pick shows its entry's text; the program's own prompts and refills are no edits.
-    if (settingText_ || (currentIndex() >= 0 && text == itemText(currentIndex()))) {
+    // A pick shows its entry's text, and so does the entry's own text typed over it. The
+    // program's own prompts and refills block the signals that would report them.
+    if (currentIndex() >= 0 && text == itemText(currentIndex())) {
         return;
     }
     dropSelectionKeepingText(text);
-    if (window()->focusWidget() != this) {
-        emit textArrived();
-    }
+    emit edited();
 }
 
 void OptionList::dropSelectionKeepingText(const QString& text) {

@@ -15,11 +15,9 @@ class SecondClickGuard;
 // - entryChosen only for a real pick (drop-down, arrow keys, wheel);
 // - a wheel turns through the entries only while the list has the focus: one merely passing
 //   over it must not change the choice;
-// - text that arrives while the list does not hold its window's focus (an assistive tool)
-//   raises textArrived, since no one is typing who could leave the list later;
+// - every such change raises edited, for its window to judge (ListLeaveWatch);
 // - nothing can be dropped on it, and the second click of a double-click that picks an entry
 //   presses nothing beneath the closed drop-down.
-// When the list counts as left is its window's business (ListFocusWatch).
 class OptionList : public QComboBox {
     Q_OBJECT
 
@@ -37,7 +35,9 @@ public:
 
 signals:
     void entryChosen();
-    void textArrived();
+    // Its text changed by anything but a pick or the program: keys, a paste, an input method,
+    // an assistive tool. The selection is dropped already.
+    void edited();
 
 protected:
     void wheelEvent(QWheelEvent* event) override;
@@ -46,7 +46,6 @@ private:
     void followText(const QString& text);
     void dropSelectionKeepingText(const QString& text);
 
-    bool settingText_ = false;
     SecondClickGuard* secondClickGuard_;
 };
 

@@ -9,20 +9,19 @@
 #include <QSignalSpy>
 
 using hourvault::CalculatorWindow;
+using hourvault::ListId;
 using hourvault::testing::entries;
 using hourvault::testing::shownTopLevel;
 using hourvault::testing::WindowDriver;
 
 namespace {
 
-const QStringList listNames{"cameras", "resolution", "quality", "frameRate", "audio", "hddsize"};
-
 // What a user can see of the main window.
 QStringList snapshot(const WindowDriver& driver) {
     QStringList seen;
-    for (const QString& name : listNames) {
-        const QComboBox* list = driver.list(name);
-        seen << name << list->currentText() << QString::number(list->currentIndex())
+    for (const ListId id : hourvault::allLists) {
+        const QComboBox* list = driver.list(id);
+        seen << list->objectName() << list->currentText() << QString::number(list->currentIndex())
              << entries(*list).join('|');
     }
     seen << driver.box("txtHours")->text() << driver.box("txtDays")->text();
@@ -70,25 +69,25 @@ void HelpMenuTest::returnsToTheWindowAsItWas() {
     // A result on display, after the PAL 9-channel model, and a text typed but not yet left.
     QVERIFY(driver.chooseFromMenuBar("mnu9"));
     QVERIFY(driver.chooseFromMenuBar("mnuPAL"));
-    for (const auto& [list, entry] : {std::pair{"cameras", "4"},
-                                      {"resolution", "360 x 288 (CIF)"},
-                                      {"quality", "Q4 (8KB)"},
-                                      {"frameRate", "25"},
-                                      {"audio", "No Audio"},
-                                      {"hddsize", "640 GB"}}) {
-        QVERIFY2(driver.pickByKeys(list, entry), list);
+    for (const auto& [list, entry] : {std::pair{ListId::cameras, "4"},
+                                      {ListId::resolution, "360 x 288 (CIF)"},
+                                      {ListId::quality, "Q4 (8KB)"},
+                                      {ListId::frameRate, "25"},
+                                      {ListId::audio, "No Audio"},
+                                      {ListId::hddsize, "640 GB"}}) {
+        QVERIFY2(driver.pickByKeys(list, entry), entry);
     }
     QVERIFY(driver.click("cmdCalculate"));
     QVERIFY(!driver.box("txtHours")->text().isEmpty());
-    QVERIFY(driver.type("frameRate", "12"));
+    QVERIFY(driver.type(ListId::frameRate, "12"));
     const QStringList before = snapshot(driver);
     QSignalSpy lastWindowClosed(qApp, &QGuiApplication::lastWindowClosed);
 
     // Twice: each opening builds the window afresh.
     for (int opening = 0; opening < 2; ++opening) {
-        QVERIFY(driver.type("frameRate", "12"));
+        QVERIFY(driver.type(ListId::frameRate, "12"));
         if (byShortcut) {
-            QTest::keyClick(driver.list("frameRate"), Qt::Key_G, Qt::ControlModifier);
+            QTest::keyClick(driver.list(ListId::frameRate), Qt::Key_G, Qt::ControlModifier);
         } else {
             // The window hides itself, so click the item without waiting to get it back.
             QVERIFY(driver.openMenu("mnuHelp"));
@@ -112,7 +111,7 @@ void HelpMenuTest::returnsToTheWindowAsItWas() {
         QTRY_VERIFY(help.isNull());
         QVERIFY(main.isVisible());
         QCOMPARE(snapshot(driver), before);
-        QCOMPARE(main.focusWidget(), driver.list("frameRate"));
+        QCOMPARE(main.focusWidget(), driver.list(ListId::frameRate));
     }
     QCOMPARE(lastWindowClosed.count(), 0);
 }

@@ -1,6 +1,5 @@
-#include "about_window.h"
 #include "calculator_window.h"
-#include "glossary_window.h"
+#include "help_window.h"
 #include "window_driver.h"
 
 #include <QApplication>

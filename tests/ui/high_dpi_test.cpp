@@ -1,7 +1,6 @@
 // Runs at a screen scale of 200 % (QT_SCALE_FACTOR=2, set by CTest).
-#include "about_window.h"
 #include "calculator_window.h"
-#include "glossary_window.h"
+#include "help_window.h"
 
 #include <QAction>
 #include <QDirIterator>

@@ -65,7 +65,7 @@ private slots:
     }
 
     void framesPaintWhiteOnBlack() {
-        QWidget* frame = driver_.list("cameras")->parentWidget();
+        QWidget* frame = driver_.list(hourvault::ListId::cameras)->parentWidget();
         const QImage shot = window_.grab().toImage();
         const auto at = [&](int x, int y) {
             return shot.pixelColor(frame->mapTo(&window_, QPoint(x, y)));

@@ -1,12 +1,27 @@
 #pragma once
 
-// Drives the main window as a user does: clicks and keys on the named controls. Each step that
-// can fail returns false, so QVERIFY names the failing line.
+// Drives the main window as a user does: clicks and keys on the named controls, the clicks
+// through the window system's window, as a real pointer's. Each step that can fail returns
+// false, so QVERIFY names the failing line.
 
+#include "lists.h"
+#include "main_window.h"
+
+#include <QSignalSpy>
 #include <QTest>
 #include <QtWidgets>
 
+#include <string_view>
+
 namespace hourvault::testing {
+
+[[nodiscard]] inline QString qString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+[[nodiscard]] inline QString nameOf(ListId list) {
+    return qString(main_window::objectName(list));
+}
 
 // The shown top-level window of that name, if any: the help windows have no owner to find
 // them by.
@@ -27,6 +42,14 @@ inline QStringList entries(const QComboBox& list) {
     return texts;
 }
 
+// A click at a point of a widget, moving the pointer there first, through its window.
+inline void clickAt(QWidget& widget, QPoint at) {
+    QWidget* window = widget.window();
+    const QPoint inWindow = widget.mapTo(window, at);
+    QTest::mouseMove(window->windowHandle(), inWindow);
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, inWindow);
+}
+
 class WindowDriver {
 public:
     explicit WindowDriver(QMainWindow& window) : window_(window) {}
@@ -34,9 +57,12 @@ public:
     template <typename Widget> [[nodiscard]] Widget* find(const QString& name) const {
         return window_.findChild<Widget*>(name);
     }
-    [[nodiscard]] QComboBox* list(const QString& name) const { return find<QComboBox>(name); }
+    [[nodiscard]] QComboBox* list(ListId id) const { return find<QComboBox>(nameOf(id)); }
     [[nodiscard]] QLineEdit* box(const QString& name) const { return find<QLineEdit>(name); }
     [[nodiscard]] QAction* action(const QString& name) const { return find<QAction>(name); }
+    [[nodiscard]] QStringList results() const {
+        return {box("txtHours")->text(), box("txtDays")->text()};
+    }
 
     // As a desktop does when a popup or a modal box closes; offscreen activates no one then.
     [[nodiscard]] bool activate() const {
@@ -45,8 +71,8 @@ public:
     }
 
     // A click into the list's text field, or on its arrow, which drops the entries down.
-    [[nodiscard]] bool clickInto(const QString& name, bool onArrow = false) const {
-        QComboBox* field = list(name);
+    [[nodiscard]] bool clickInto(ListId id, bool onArrow = false) const {
+        QComboBox* field = list(id);
         if (field == nullptr || !activate()) {
             return false;
         }
@@ -59,10 +85,10 @@ public:
     }
 
     // Down or Up in the focused list until the entry is chosen.
-    [[nodiscard]] bool pickByKeys(const QString& name, const QString& text) const {
-        QComboBox* field = list(name);
+    [[nodiscard]] bool pickByKeys(ListId id, const QString& text) const {
+        QComboBox* field = list(id);
         const int target = field != nullptr ? field->findText(text) : -1;
-        if (target < 0 || !clickInto(name)) {
+        if (target < 0 || !clickInto(id)) {
             return false;
         }
         for (int step = 0; field->currentIndex() != target && step < 20; ++step) {
@@ -72,9 +98,9 @@ public:
     }
 
     // A click on the entry in the dropped-down list.
-    [[nodiscard]] bool pickByPopup(const QString& name, const QString& text) const {
-        QComboBox* field = list(name);
-        if (field == nullptr || field->findText(text) < 0 || !clickInto(name, true)) {
+    [[nodiscard]] bool pickByPopup(ListId id, const QString& text) const {
+        QComboBox* field = list(id);
+        if (field == nullptr || field->findText(text) < 0 || !clickInto(id, true)) {
             return false;
         }
         QAbstractItemView* view = field->view();
@@ -89,13 +115,13 @@ public:
     }
 
     // Replaces the list's text by typing, as after selecting all of it.
-    [[nodiscard]] bool type(const QString& name, const QString& text) const {
-        if (!clickInto(name)) {
+    [[nodiscard]] bool type(ListId id, const QString& text) const {
+        if (!clickInto(id)) {
             return false;
         }
-        QTest::keyClick(list(name), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(list(name), text);
-        return list(name)->currentText() == text;
+        QTest::keyClick(list(id), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(list(id), text);
+        return list(id)->currentText() == text;
     }
 
     void tab(bool backwards = false) const {
@@ -120,20 +146,21 @@ public:
             return false;
         }
         QMenuBar* bar = window_.menuBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {},
-                          bar->actionGeometry(menu->menuAction()).center());
+        clickAt(*bar, bar->actionGeometry(menu->menuAction()).center());
         return QTest::qWaitFor([menu] { return menu->isVisible(); });
     }
 
-    // Opens the item's menu from the menu bar and clicks the item.
+    // Opens the item's menu from the menu bar and clicks the item, which must run its command.
     [[nodiscard]] bool chooseFromMenuBar(const QString& item) const {
         QAction* command = action(item);
         auto* menu = command != nullptr ? qobject_cast<QMenu*>(command->parent()) : nullptr;
         if (menu == nullptr || !openMenu(menu->objectName())) {
             return false;
         }
-        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(command).center());
-        return QTest::qWaitFor([menu] { return !menu->isVisible(); }) && activate();
+        const QSignalSpy chosen(command, &QAction::triggered);
+        clickAt(*menu, menu->actionGeometry(command).center());
+        return chosen.count() == 1 && QTest::qWaitFor([menu] { return !menu->isVisible(); }) &&
+               activate();
     }
 
 private:

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+
+namespace hourvault {
+
+// The windows paint text colours as backgrounds (black frames, white captions). These keep the
+// standard scheme's values whatever the desktop's scheme, or a dark theme would make the
+// captions vanish; lists, text boxes, buttons and menus keep the desktop's own colours.
+struct Rgb {
+    std::uint8_t red;
+    std::uint8_t green;
+    std::uint8_t blue;
+};
+
+namespace chrome {
+inline constexpr Rgb black{0, 0, 0};
+inline constexpr Rgb white{255, 255, 255};
+inline constexpr Rgb grey{128, 128, 128};
+} // namespace chrome
+
+// A window's or a label's own colours.
+struct Look {
+    Rgb background;
+    Rgb text;
+};
+
+} // namespace hourvault
