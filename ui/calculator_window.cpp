@@ -1,5 +1,6 @@
 #include "calculator_window.h"
 
+#include "accessible_controls.h"
 #include "help_window.h"
 #include "list_leave_watch.h"
 #include "look.h"
@@ -35,6 +36,7 @@ QString toQString(std::string_view text) {
 } // namespace
 
 CalculatorWindow::CalculatorWindow() {
+    installAccessibleControls();
     setObjectName(QString::fromUtf8(main_window::name));
     setWindowTitle(QString::fromUtf8(main_window::caption));
     setWindowIcon(programIcon());
@@ -174,7 +176,11 @@ void CalculatorWindow::setShownText(ListId id, std::string_view text) {
 }
 
 void CalculatorWindow::setResultText(ResultBox box, std::string_view text) {
-    (box == ResultBox::hours ? controls_.hours : controls_.days)->setText(toQString(text));
+    // Blanking a blank box changes nothing, which a screen reader must not hear as a change.
+    QLineEdit* shown = box == ResultBox::hours ? controls_.hours : controls_.days;
+    if (const QString result = toQString(text); result != shown->text()) {
+        shown->setText(result);
+    }
 }
 
 void CalculatorWindow::focusList(ListId id) {

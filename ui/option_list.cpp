@@ -1,5 +1,7 @@
 #include "option_list.h"
 
+#include "accessible_controls.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -97,11 +99,13 @@ OptionList::OptionList(QWidget* parent)
 }
 
 void OptionList::clearEntries() {
+    holdTextEvents(*lineEdit());
     const QSignalBlocker blocker(this);
     clear();
 }
 
 void OptionList::appendEntry(const QString& text) {
+    holdTextEvents(*lineEdit());
     const QSignalBlocker blocker(this);
     const int index = currentIndex();
     const QString shown = currentText();
@@ -114,6 +118,7 @@ void OptionList::appendEntry(const QString& text) {
 }
 
 void OptionList::showText(const QString& text) {
+    holdTextEvents(*lineEdit());
     const QSignalBlocker blocker(this);
     setCurrentIndex(-1);
     setEditText(text);
@@ -147,6 +152,7 @@ void OptionList::dropSelectionKeepingText(const QString& text) {
         return;
     }
     QLineEdit* edit = lineEdit();
+    holdTextEvents(*edit);
     const int cursor = edit->cursorPosition();
     {
         const QSignalBlocker comboBlocker(this);

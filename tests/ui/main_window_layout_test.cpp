@@ -124,13 +124,20 @@ private slots:
         }
         // The two result boxes share one frame; each needs a name of its own.
         QVERIFY(nameOf("txtHours") != nameOf("txtDays"));
-        // A list's own name is its text; what names it is the frame around it.
-        for (const char* name :
-             {"cameras", "resolution", "quality", "frameRate", "audio", "hddsize"}) {
-            const auto labels = accessible(name)->relations(QAccessible::Label);
-            QVERIFY2(labels.size() == 1 && labels.first().first->object() ==
-                                               driver_.find<QWidget>(name)->parentWidget(),
-                     name);
+        // A list is named as its frame, which labels it, and its text is its value.
+        for (const hourvault::ListId list : hourvault::allLists) {
+            QComboBox* combo = driver_.list(list);
+            const auto labels =
+                accessible(qPrintable(combo->objectName()))->relations(QAccessible::Label);
+            QVERIFY(labels.size() == 1 && labels.first().first->object() == combo->parentWidget());
+            QCOMPARE(nameOf(qPrintable(combo->objectName())),
+                     combo->parentWidget()->accessibleName());
+            QCOMPARE(accessible(qPrintable(combo->objectName()))->text(QAccessible::Value),
+                     combo->currentText());
+        }
+        // The results can be read, not changed.
+        for (const char* name : {"txtHours", "txtDays"}) {
+            QVERIFY(accessible(name)->state().readOnly && !accessible(name)->state().editable);
         }
         // The format in force is read as the label's text, not hidden behind a name.
         QCOMPARE(nameOf("txtFormat"), "NTSC");
