@@ -26,7 +26,9 @@ find_program(HOURVAULT_GZIP gzip REQUIRED)
 set(hourvault_packaging ${PROJECT_SOURCE_DIR}/packaging)
 set(hourvault_man ${PROJECT_BINARY_DIR}/hourvault.1.gz)
 set(hourvault_changelog ${PROJECT_BINARY_DIR}/changelog.Debian.gz)
-# The manual page names the version that project() sets.
+# The manual page names the version that project() sets, and the month of the build (of
+# SOURCE_DATE_EPOCH where it is set, so that two builds of the same source agree).
+string(TIMESTAMP HOURVAULT_BUILD_MONTH "%B %Y" UTC)
 configure_file(${hourvault_packaging}/hourvault.1.in ${PROJECT_BINARY_DIR}/hourvault.1 @ONLY)
 add_custom_command(OUTPUT ${hourvault_man}
     COMMAND ${HOURVAULT_GZIP} -9nc ${PROJECT_BINARY_DIR}/hourvault.1 > ${hourvault_man}

@@ -34,6 +34,23 @@ bool isSet(const char* variable) {
 
 } // namespace
 
+std::optional<int> answerCommandLine(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("%s %s\n", HOURVAULT_PROGRAM, HOURVAULT_VERSION);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::printf("Usage: %s [--help] [--version]\n"
+                        "Opens the window that works out how long a TX-4160 or TX-4090 video "
+                        "recorder can record.\n",
+                        HOURVAULT_PROGRAM);
+            return 0;
+        }
+    }
+    return std::nullopt;
+}
+
 bool canOpenWindows(int argc, char* argv[]) {
     bool platformChosen = isSet("QT_QPA_PLATFORM");
     for (int i = 1; i < argc; ++i) {
@@ -59,6 +76,7 @@ void prepareApplication() {
     QGuiApplication::setDesktopFileName(QStringLiteral(HOURVAULT_APP_ID));
     // On X11 the same, by the windows' class: the desktop entry names it as StartupWMClass.
     QCoreApplication::setApplicationName(QStringLiteral(HOURVAULT_PROGRAM));
+    QCoreApplication::setApplicationVersion(QStringLiteral(HOURVAULT_VERSION));
     // The help windows have no icon of their own: they show the program's.
     QApplication::setWindowIcon(programIcon());
     // Every text in the dialog font, the menus' and message boxes' too: they are windows of

@@ -1,6 +1,12 @@
 #pragma once
 
+#include <optional>
+
 namespace hourvault {
+
+// Answers --help and --version, as desktop programs do, on the standard output and without a
+// window; the exit status, or none for any other command line, which opens the window.
+[[nodiscard]] std::optional<int> answerCommandLine(int argc, char* argv[]);
 
 // Whether the program has a window system to open its window on, asked before the application
 // is built: without one Qt aborts with a core dump and a hint to reinstall. When there is none,

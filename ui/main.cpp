@@ -4,6 +4,9 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    if (const auto status = hourvault::answerCommandLine(argc, argv)) {
+        return *status;
+    }
     if (!hourvault::canOpenWindows(argc, argv)) {
         return 1;
     }
