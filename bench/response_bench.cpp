@@ -5,6 +5,8 @@
 // fastest and the slowest single response.
 
 #include "calculator_window.h"
+#include "expected_texts.h"
+#include "main_window.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -51,18 +53,18 @@ void press(QComboBox& list, Qt::Key key) {
     QApplication::sendEvent(&list, &up);
 }
 
-// The worked example of the README's screenshot: 200.05 hours, 8.3 days.
+QString qString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QComboBox& list(hourvault::ListId id) {
+    return *window().findChild<QComboBox*>(qString(hourvault::main_window::objectName(id)));
+}
+
+// The typical request of the README's screenshot.
 void fillTypicalRequest() {
-    constexpr std::array<std::pair<const char*, const char*>, 6> typical{{
-        {"cameras", "8"},
-        {"resolution", "720 x 240 (2CIF)"},
-        {"quality", "Q4 (13KB)"},
-        {"frameRate", "7"},
-        {"audio", "No Audio"},
-        {"hddsize", "500 GB"},
-    }};
-    for (const auto& [list, entry] : typical) {
-        pick(find<QComboBox>(list), QString::fromUtf8(entry));
+    for (const hourvault::ListId id : hourvault::allLists) {
+        pick(list(id), qString(hourvault::expected::typical.choice(id)));
     }
     QCoreApplication::processEvents();
 }
@@ -111,8 +113,9 @@ void calculateClick(benchmark::State& state) {
         days.clear();
         QCoreApplication::processEvents();
         responses.time([&] { calculate.click(); });
-        if (hours.text() != QStringLiteral("200.05") || days.text() != QStringLiteral("8.3")) {
-            state.SkipWithError("Calculate did not show 200.05 hours and 8.3 days");
+        if (hours.text() != qString(hourvault::expected::typical.hours) ||
+            days.text() != qString(hourvault::expected::typical.days)) {
+            state.SkipWithError("Calculate did not show the typical request's hours and days");
             break;
         }
     }
@@ -120,22 +123,22 @@ void calculateClick(benchmark::State& state) {
 BENCHMARK(calculateClick)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 // Picks alternate between two neighbouring entries, so every pick is a change of entry.
-void pickAndRebuildRates(benchmark::State& state, const char* listName) {
+void pickAndRebuildRates(benchmark::State& state, hourvault::ListId id) {
     fillTypicalRequest();
-    auto& list = find<QComboBox>(listName);
-    auto& rates = find<QComboBox>("frameRate");
+    QComboBox& picked = list(id);
+    QComboBox& rates = list(hourvault::ListId::frameRate);
     Responses responses(state);
-    bool down = list.currentIndex() + 1 < list.count();
+    bool down = picked.currentIndex() + 1 < picked.count();
     for (auto _ : state) {
-        const int before = list.currentIndex();
+        const int before = picked.currentIndex();
         // A rebuilt list shows its prompt, so a chosen rate tells whether the pick rebuilt it.
         {
             const QSignalBlocker blocker(rates);
             rates.setCurrentIndex(0);
         }
-        responses.time([&] { press(list, down ? Qt::Key_Down : Qt::Key_Up); });
+        responses.time([&] { press(picked, down ? Qt::Key_Down : Qt::Key_Up); });
         down = !down;
-        if (list.currentIndex() == before || rates.currentIndex() != -1 || rates.count() == 0) {
+        if (picked.currentIndex() == before || rates.currentIndex() != -1 || rates.count() == 0) {
             state.SkipWithError("the pick did not rebuild the recording-rate list");
             break;
         }
@@ -143,12 +146,12 @@ void pickAndRebuildRates(benchmark::State& state, const char* listName) {
 }
 
 void cameraPick(benchmark::State& state) {
-    pickAndRebuildRates(state, "cameras");
+    pickAndRebuildRates(state, hourvault::ListId::cameras);
 }
 BENCHMARK(cameraPick)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 void resolutionPick(benchmark::State& state) {
-    pickAndRebuildRates(state, "resolution");
+    pickAndRebuildRates(state, hourvault::ListId::resolution);
 }
 BENCHMARK(resolutionPick)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
