@@ -1,0 +1,527 @@
+#include "calculator_window.h"
+
+#include "control_ids.h"
+#include "dpi.h"
+#include "dpi_messages.h"
+#include "fonts.h"
+#include "frame.h"
+#include "menus.h"
+#include "message_loop.h"
+#include "pictures.h"
+#include "text.h"
+
+#include <oleacc.h>
+
+#include <algorithm>
+
+namespace hourvault::win32 {
+
+namespace {
+
+constexpr DWORD windowStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+// Posted when a help window has gone, for it to be destroyed outside its own messages.
+constexpr UINT helpWindowGone = WM_APP + 1;
+
+COLORREF colour(const Rgb& rgb) {
+    return RGB(rgb.red, rgb.green, rgb.blue);
+}
+
+HMENU asMenu(int id) {
+    return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
+}
+
+HWND makeControl(const wchar_t* type, const std::wstring& text, DWORD style, DWORD exStyle,
+                 HWND parent, int id) {
+    return CreateWindowExW(exStyle, type, text.c_str(),
+                           WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, parent,
+                           asMenu(id), GetModuleHandleW(nullptr), nullptr);
+}
+
+} // namespace
+
+CalculatorWindow::CalculatorWindow()
+    : chromeBrush_(CreateSolidBrush(colour(main_window::look.background))) {
+    static const bool registered = [] {
+        WNDCLASSEXW type{};
+        type.cbSize = sizeof type;
+        type.lpfnWndProc = procedure;
+        type.hInstance = GetModuleHandleW(nullptr);
+        type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        type.hIcon = loadProgramIcon(ICON_BIG, standardDpi);
+        type.hIconSm = loadProgramIcon(ICON_SMALL, standardDpi);
+        type.lpszClassName = mainWindowClass;
+        return RegisterClassExW(&type) != 0;
+    }();
+    if (!registered) {
+        return;
+    }
+    createMenus();
+    window_ = CreateWindowExW(0, mainWindowClass, wide(main_window::caption).c_str(), windowStyle,
+                              CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, menu_,
+                              GetModuleHandleW(nullptr), this);
+    if (window_ == nullptr) {
+        return;
+    }
+    createControls();
+    stackControls();
+    // Start-up: NTSC and the 16-channel model, every list rebuilt and showing its prompt.
+    calculator_.startUp();
+    showSettings();
+    layOut(dpiOf(window_));
+    lastFocus_ = control(Role::calculate);
+    setShortcuts(window_, shortcuts_);
+}
+
+CalculatorWindow::~CalculatorWindow() {
+    setShortcuts(nullptr, nullptr);
+    helpWindow_.reset();
+    if (window_ != nullptr) {
+        closing_ = true;
+        DestroyWindow(window_);
+    }
+    DestroyAcceleratorTable(shortcuts_);
+    for (HGDIOBJ object : {static_cast<HGDIOBJ>(dialogFont_), static_cast<HGDIOBJ>(formatFont_),
+                           static_cast<HGDIOBJ>(chromeBrush_)}) {
+        if (object != nullptr) {
+            DeleteObject(object);
+        }
+    }
+}
+
+void CalculatorWindow::show(int how) {
+    centreOnMonitor(window_, window_);
+    ShowWindow(window_, how);
+    UpdateWindow(window_);
+}
+
+void CalculatorWindow::createControls() {
+    const std::wstring noText;
+    for (std::size_t row = 0; row < main_window::controls.size(); ++row) {
+        const ControlSpec& spec = main_window::controls.at(row);
+        const int id = mainControlsFirstId + static_cast<int>(row);
+        const std::wstring text = wide(spec.text);
+        HWND made = nullptr;
+        switch (spec.kind) {
+        case ControlKind::button:
+            // BS_NOTIFY: the window hears when the focus arrives at it.
+            made = makeControl(L"BUTTON", text, WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY, 0, window_,
+                               id);
+            break;
+        case ControlKind::frame:
+            made = createFrame(window_, id, text.c_str(), {},
+                               spec.role == Role::resultFrame
+                                   ? std::optional<main_window::LineSpec>(main_window::line)
+                                   : std::nullopt);
+            names_.role(made, ROLE_SYSTEM_GROUPING);
+            break;
+        case ControlKind::picture:
+            made = createPicture(window_, id, text.c_str(), {});
+            names_.role(made, ROLE_SYSTEM_GRAPHIC);
+            break;
+        case ControlKind::formatLabel:
+            made = makeControl(L"STATIC", noText, SS_CENTER | SS_NOPREFIX, 0, window_, id);
+            break;
+        case ControlKind::label:
+        case ControlKind::resultBox:
+            break;
+        }
+        if (made != nullptr && spec.accessibleText != nullptr) {
+            spec.kind == ControlKind::formatLabel ? names_.describe(made, wide(spec.accessibleText))
+                                                  : names_.name(made, wide(spec.accessibleText));
+        }
+        byRole_.at(static_cast<std::size_t>(spec.role)) = made;
+        placed_.push_back({made, spec.place, {0, 0}, std::nullopt});
+    }
+
+    for (const main_window::ListPlace& place : main_window::listPlaces) {
+        OptionList& made = list(place.list);
+        made.create(window_, listId(place.list), {});
+        // Named as its frame is, the field the focus goes to as well.
+        const ControlSpec& frame =
+            *std::find_if(main_window::controls.begin(), main_window::controls.end(),
+                          [&place](const ControlSpec& spec) { return spec.role == place.frame; });
+        names_.name(made.handle(), wide(frame.accessibleText));
+        names_.name(made.field(), wide(frame.accessibleText));
+        byRole_.at(static_cast<std::size_t>(place.role)) = made.handle();
+        placed_.push_back({made.handle(),
+                           main_window::listPlace,
+                           {frame.place.left, frame.place.top},
+                           place.list});
+    }
+
+    const TwipsRect& result =
+        std::find_if(main_window::controls.begin(), main_window::controls.end(),
+                     [](const ControlSpec& spec) { return spec.role == Role::resultFrame; })
+            ->place;
+    for (std::size_t row = 0; row < main_window::resultControls.size(); ++row) {
+        const ControlSpec& spec = main_window::resultControls.at(row);
+        const int id = resultControlsFirstId + static_cast<int>(row);
+        HWND made =
+            spec.kind == ControlKind::resultBox
+                ? makeControl(L"EDIT", noText, WS_TABSTOP | ES_READONLY | ES_AUTOHSCROLL,
+                              WS_EX_CLIENTEDGE, window_, id)
+                : makeControl(L"STATIC", wide(spec.text), SS_LEFT | SS_NOPREFIX, 0, window_, id);
+        if (spec.accessibleText != nullptr) {
+            names_.name(made, wide(spec.accessibleText));
+        }
+        if (spec.role != Role::none) {
+            byRole_.at(static_cast<std::size_t>(spec.role)) = made;
+        }
+        placed_.push_back({made, spec.place, {result.left, result.top}, std::nullopt});
+    }
+}
+
+void CalculatorWindow::stackControls() const {
+    // Tab follows the stacking order of the controls that take the focus, so those come first,
+    // in the focus order; then the others in their tables' order, which lists what lies on top
+    // first; the frames, which all the rest lies on, last.
+    std::vector<HWND> order;
+    for (const Role role : main_window::focusOrder) {
+        order.push_back(control(role));
+    }
+    const auto firstOthers = static_cast<std::ptrdiff_t>(order.size());
+    for (const Placed& placed : placed_) {
+        if (std::find(order.begin(), order.end(), placed.control) == order.end()) {
+            order.push_back(placed.control);
+        }
+    }
+    std::stable_partition(order.begin() + firstOthers, order.end(), [](HWND window) {
+        wchar_t name[32]{};
+        GetClassNameW(window, name, 32);
+        return std::wstring_view(name) != frameClass;
+    });
+    HWND above = HWND_TOP;
+    for (HWND window : order) {
+        SetWindowPos(window, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        above = window;
+    }
+}
+
+void CalculatorWindow::createMenus() {
+    menu_ = CreateMenu();
+    std::vector<ACCEL> keys;
+    for (const Menu& spec : mainMenus) {
+        HMENU menu = CreatePopupMenu();
+        for (const MenuItem& item : spec.items) {
+            if (!item.command) {
+                AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+                continue;
+            }
+            const auto id = static_cast<UINT_PTR>(*item.command);
+            std::wstring caption = wide(item.caption);
+            if (item.ctrlKey != 0) {
+                caption += L"\tCtrl+" + std::wstring(1, static_cast<wchar_t>(item.ctrlKey));
+                keys.push_back(
+                    {FVIRTKEY | FCONTROL, static_cast<WORD>(item.ctrlKey), static_cast<WORD>(id)});
+            }
+            AppendMenuW(menu, MF_STRING, id, caption.c_str());
+        }
+        AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(menu), wide(spec.caption).c_str());
+    }
+    shortcuts_ = CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
+}
+
+void CalculatorWindow::layOut(UINT dpi) {
+    std::vector<ControlSpec> texts(main_window::controls.begin(), main_window::controls.end());
+    texts.insert(texts.end(), main_window::resultControls.begin(),
+                 main_window::resultControls.end());
+    HFONT dialogFont = makeDialogFont(texts, dpi);
+    HFONT formatFont = makeFont(wide(main_window::formatFont.family).c_str(),
+                                main_window::formatFont.points, main_window::formatFont.bold, dpi);
+    for (const Placed& placed : placed_) {
+        const RECT place = pixelRect(placed.place, dpi, placed.origin);
+        const bool format = placed.control == control(Role::format);
+        SendMessageW(placed.control, WM_SETFONT,
+                     reinterpret_cast<WPARAM>(format ? formatFont : dialogFont), TRUE);
+        if (placed.list) {
+            list(*placed.list).place(place);
+        } else {
+            SetWindowPos(placed.control, nullptr, place.left, place.top, place.right - place.left,
+                         place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+    }
+    for (HFONT old : {dialogFont_, formatFont_}) {
+        if (old != nullptr) {
+            DeleteObject(old);
+        }
+    }
+    dialogFont_ = dialogFont;
+    formatFont_ = formatFont;
+    const RECT client = pixelRect(main_window::client, dpi);
+    const SIZE outer = windowSizeFor({client.right, client.bottom}, windowStyle, 0, true, dpi);
+    SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (const int kind : {ICON_BIG, ICON_SMALL}) {
+        if (HICON icon = loadProgramIcon(kind, dpi)) {
+            SendMessageW(window_, WM_SETICON, static_cast<WPARAM>(kind),
+                         reinterpret_cast<LPARAM>(icon));
+        }
+    }
+}
+
+HWND CalculatorWindow::control(Role role) const {
+    return byRole_.at(static_cast<std::size_t>(role));
+}
+
+bool CalculatorWindow::takesInput() const {
+    return !closing_ && !messageOpen_ && IsWindowVisible(window_);
+}
+
+void CalculatorWindow::showSettings() {
+    const Settings& settings = calculator_.settings();
+    for (const Menu& menu : mainMenus) {
+        for (const MenuItem& item : menu.items) {
+            if (!item.command) {
+                continue;
+            }
+            const auto model = modelOf(*item.command);
+            const auto format = formatOf(*item.command);
+            if (model || format) {
+                const bool inForce = model == settings.model || format == settings.format;
+                CheckMenuItem(menu_, static_cast<UINT>(*item.command),
+                              MF_BYCOMMAND | (inForce ? MF_CHECKED : MF_UNCHECKED));
+            }
+        }
+    }
+    for (const auto& [role, model] : main_window::modelPictures) {
+        ShowWindow(control(role), model == settings.model ? SW_SHOW : SW_HIDE);
+    }
+    SetWindowTextW(control(Role::format),
+                   wide(main_window::formatCaption(settings.format)).c_str());
+}
+
+void CalculatorWindow::controlEvent(int id, int code, HWND sender) {
+    if (const auto found = std::find_if(
+            main_window::listPlaces.begin(), main_window::listPlaces.end(),
+            [id](const main_window::ListPlace& place) { return listId(place.list) == id; });
+        found != main_window::listPlaces.end()) {
+        const ListId which = found->list;
+        OptionList& option = list(which);
+        switch (code) {
+        case CBN_SELCHANGE:
+            if (option.picked()) {
+                calculator_.entryChosen(which);
+            }
+            return;
+        case CBN_EDITCHANGE:
+            if (option.edited()) {
+                leaveRule_.textArrived(which, option.hasFocus());
+            }
+            return;
+        case CBN_SETFOCUS:
+            if (takesInput()) {
+                leaveRule_.focusArrived(which);
+            }
+            return;
+        case CBN_KILLFOCUS:
+            // The field keeps its text selected otherwise, marked as if it still had the focus.
+            SendMessageW(option.handle(), CB_SETEDITSEL, 0, MAKELPARAM(-1, 0));
+            return;
+        case CBN_CLOSEUP:
+            guardSecondClick(window_);
+            return;
+        default:
+            return;
+        }
+    }
+    const bool button = sender == control(Role::calculate) || sender == control(Role::clear);
+    if ((button && code == BN_SETFOCUS) || (!button && code == EN_SETFOCUS)) {
+        if (takesInput()) {
+            leaveRule_.focusArrived(std::nullopt);
+        }
+        return;
+    }
+    if (button && code == BN_CLICKED && takesInput()) {
+        // A press by an assistive tool moves no focus; it leaves the list all the same.
+        leaveRule_.commandPressed();
+        if (sender == control(Role::calculate)) {
+            wchar_t separator[8]{};
+            GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8);
+            calculator_.calculate(utf8(separator));
+        } else {
+            calculator_.resetInputs();
+        }
+    }
+}
+
+void CalculatorWindow::menuCommand(Command command) {
+    if (!takesInput()) {
+        return;
+    }
+    // A shortcut may come while a drop-down is open: it closes first.
+    for (const OptionList& option : lists_) {
+        option.closeDropDown();
+    }
+    switch (command) {
+    case Command::clear:
+        calculator_.resetInputs();
+        return;
+    case Command::exit:
+        DestroyWindow(window_);
+        return;
+    case Command::model16:
+    case Command::model9:
+        calculator_.selectModel(*modelOf(command));
+        showSettings();
+        return;
+    case Command::ntsc:
+    case Command::pal:
+        calculator_.selectFormat(*formatOf(command));
+        showSettings();
+        return;
+    case Command::glossary:
+        openHelpWindow(glossaryWindow);
+        return;
+    case Command::about:
+        openHelpWindow(aboutWindow);
+        return;
+    }
+}
+
+void CalculatorWindow::openHelpWindow(const HelpWindowSpec& spec) {
+    helpWindow_ = std::make_unique<HelpWindow>(spec, names_, [this] { returnFromHelpWindow(); });
+    // Hiding keeps everything as it is: no list is left, and the focus comes back to it.
+    ShowWindow(window_, SW_HIDE);
+    helpWindow_->show(window_);
+}
+
+void CalculatorWindow::returnFromHelpWindow() {
+    ShowWindow(window_, SW_SHOW);
+    SetForegroundWindow(window_);
+    SetFocus(lastFocus_);
+    PostMessageW(window_, helpWindowGone, 0, 0);
+}
+
+LRESULT CALLBACK CalculatorWindow::procedure(HWND window, UINT message, WPARAM wParam,
+                                             LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<CalculatorWindow*>(
+            reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        self->window_ = window;
+    }
+    auto* self = reinterpret_cast<CalculatorWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return self != nullptr ? self->handle(message, wParam, lParam)
+                           : DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT CalculatorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        if (closing_) {
+            return 0;
+        }
+        if (lParam != 0) {
+            controlEvent(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+        } else {
+            menuCommand(static_cast<Command>(LOWORD(wParam)));
+        }
+        return 0;
+    case WM_CTLCOLORSTATIC: {
+        auto* target = reinterpret_cast<HDC>(wParam);
+        auto* from = reinterpret_cast<HWND>(lParam);
+        if (from == control(Role::hours) || from == control(Role::days)) {
+            // Read-only boxes keep the desktop's colours for a text field.
+            SetTextColor(target, GetSysColor(COLOR_WINDOWTEXT));
+            SetBkColor(target, GetSysColor(COLOR_WINDOW));
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+        }
+        const Look look = main_window::lookOf(
+            from == control(Role::format) ? ControlKind::formatLabel : ControlKind::label);
+        SetTextColor(target, colour(look.text));
+        SetBkColor(target, colour(look.background));
+        return reinterpret_cast<LRESULT>(chromeBrush_);
+    }
+    case WM_ERASEBKGND: {
+        RECT area{};
+        GetClientRect(window_, &area);
+        FillRect(reinterpret_cast<HDC>(wParam), &area, chromeBrush_);
+        return 1;
+    }
+    case WM_ACTIVATE:
+        // The focus goes back where it was, as in a dialog.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            if (HWND focus = GetFocus(); focus != nullptr && IsChild(window_, focus)) {
+                lastFocus_ = GetAncestor(focus, GA_PARENT) == window_ ? focus : GetParent(focus);
+            }
+        } else if (lastFocus_ != nullptr) {
+            SetFocus(lastFocus_);
+        }
+        return 0;
+    case WM_SETFOCUS:
+        if (lastFocus_ != nullptr) {
+            SetFocus(lastFocus_);
+        }
+        return 0;
+    case WM_DPICHANGED: {
+        layOut(HIWORD(wParam));
+        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    case helpWindowGone:
+        helpWindow_.reset();
+        return 0;
+    case WM_DESTROY:
+        closing_ = true;
+        for (const OptionList& option : lists_) {
+            names_.forget(option.handle());
+            names_.forget(option.field());
+        }
+        for (const Placed& placed : placed_) {
+            names_.forget(placed.control);
+        }
+        PostQuitMessage(0);
+        return 0;
+    case WM_NCDESTROY:
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        window_ = nullptr;
+        return DefWindowProcW(window_, message, wParam, lParam);
+    default:
+        return DefWindowProcW(window_, message, wParam, lParam);
+    }
+}
+
+int CalculatorWindow::selectionIndex(ListId id) const {
+    return list(id).chosen();
+}
+
+std::string CalculatorWindow::shownText(ListId id) const {
+    return utf8(list(id).text());
+}
+
+void CalculatorWindow::clearList(ListId id) {
+    list(id).clearEntries();
+}
+
+void CalculatorWindow::appendEntry(ListId id, std::string_view text) {
+    list(id).appendEntry(wide(text));
+}
+
+void CalculatorWindow::setShownText(ListId id, std::string_view text) {
+    list(id).showText(wide(text));
+}
+
+void CalculatorWindow::setResultText(ResultBox box, std::string_view text) {
+    HWND shown = control(box == ResultBox::hours ? Role::hours : Role::days);
+    // Blanking a blank box changes nothing, which a screen reader must not hear as a change.
+    if (const std::wstring result = wide(text); result != windowText(shown)) {
+        SetWindowTextW(shown, result.c_str());
+    }
+}
+
+void CalculatorWindow::focusList(ListId id) {
+    // As Tab does, so that typing replaces what the list shows.
+    SetFocus(list(id).handle());
+    list(id).selectText();
+}
+
+void CalculatorWindow::showMessage(std::string_view text, std::string_view title) {
+    messageOpen_ = true;
+    MessageBoxW(window_, wide(text).c_str(), wide(title).c_str(), MB_OK);
+    messageOpen_ = false;
+}
+
+} // namespace hourvault::win32

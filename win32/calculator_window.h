@@ -1,0 +1,91 @@
+#pragma once
+
+#include "accessible_names.h"
+#include "calculator.h"
+#include "help_window.h"
+#include "list_leave_rule.h"
+#include "main_window.h"
+#include "menus.h"
+#include "option_list.h"
+#include "window_primitives.h"
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+namespace hourvault::win32 {
+
+// The program's main window, built from the layout tables. Constructing it runs the start-up,
+// so the window is complete before it is first shown; it lives until the window is closed,
+// which ends the program.
+class CalculatorWindow final : private WindowPrimitives {
+public:
+    CalculatorWindow();
+    ~CalculatorWindow() override;
+
+    CalculatorWindow(const CalculatorWindow&) = delete;
+    CalculatorWindow& operator=(const CalculatorWindow&) = delete;
+
+    [[nodiscard]] HWND handle() const { return window_; }
+    // Shown centred on its screen, Calculate focused.
+    void show(int how);
+
+private:
+    // What the calculator may do to the window.
+    [[nodiscard]] int selectionIndex(ListId list) const override;
+    [[nodiscard]] std::string shownText(ListId list) const override;
+    void clearList(ListId list) override;
+    void appendEntry(ListId list, std::string_view text) override;
+    void setShownText(ListId list, std::string_view text) override;
+    void setResultText(ResultBox box, std::string_view text) override;
+    void focusList(ListId list) override;
+    void showMessage(std::string_view text, std::string_view title) override;
+
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void createControls();
+    void stackControls() const;
+    void createMenus();
+    // Every place, font and picture for a resolution, and the window's size.
+    void layOut(UINT dpi);
+    void controlEvent(int id, int code, HWND control);
+    void menuCommand(Command command);
+    // The model and format in force: check marks, pictures and the format label.
+    void showSettings();
+    // Keys, clicks and commands reach the window: it is shown and no message box is open.
+    [[nodiscard]] bool takesInput() const;
+    void openHelpWindow(const HelpWindowSpec& spec);
+    void returnFromHelpWindow();
+    [[nodiscard]] HWND control(Role role) const;
+    [[nodiscard]] OptionList& list(ListId id) { return lists_.at(indexOf(id)); }
+    [[nodiscard]] const OptionList& list(ListId id) const { return lists_.at(indexOf(id)); }
+
+    // A control of the window with its place in the layout tables, for each resolution.
+    struct Placed {
+        HWND control;
+        TwipsRect place;
+        TwipsPoint origin; // the corner of the frame it sits in
+        std::optional<ListId> list;
+    };
+
+    Calculator calculator_{*this};
+    ListLeaveRule leaveRule_{calculator_};
+    AccessibleNames names_;
+    HWND window_ = nullptr;
+    std::array<OptionList, 6> lists_;
+    std::array<HWND, static_cast<std::size_t>(Role::count)> byRole_{};
+    std::vector<Placed> placed_;
+    HMENU menu_ = nullptr;
+    HACCEL shortcuts_ = nullptr;
+    HFONT dialogFont_ = nullptr;
+    HFONT formatFont_ = nullptr;
+    HBRUSH chromeBrush_ = nullptr;
+    HWND lastFocus_ = nullptr; // the control to give the focus back to
+    std::unique_ptr<HelpWindow> helpWindow_;
+    bool messageOpen_ = false;
+    bool closing_ = false;
+};
+
+} // namespace hourvault::win32

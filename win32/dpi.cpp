@@ -1,0 +1,74 @@
+#include "dpi.h"
+
+#include <algorithm>
+
+namespace hourvault::win32 {
+
+namespace {
+
+// Functions newer than the oldest Windows the program runs on, looked up where they exist.
+template <typename Function> Function user32(const char* name) {
+    static HMODULE module = GetModuleHandleW(L"user32.dll");
+    return module != nullptr
+               ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)))
+               : nullptr;
+}
+
+} // namespace
+
+UINT dpiOf(HWND window) {
+    using GetDpiForWindow = UINT(WINAPI*)(HWND);
+    static const auto forWindow = user32<GetDpiForWindow>("GetDpiForWindow");
+    if (forWindow != nullptr && window != nullptr) {
+        if (const UINT dpi = forWindow(window); dpi != 0) {
+            return dpi;
+        }
+    }
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? static_cast<UINT>(dpi) : standardDpi;
+}
+
+RECT pixelRect(const TwipsRect& place, UINT dpi, TwipsPoint origin) {
+    const int d = static_cast<int>(dpi);
+    const int left = pixels(origin.x, d) + pixels(place.left, d);
+    const int top = pixels(origin.y, d) + pixels(place.top, d);
+    return {left, top, left + pixels(place.width, d), top + pixels(place.height, d)};
+}
+
+SIZE windowSizeFor(SIZE client, DWORD style, DWORD exStyle, bool menu, UINT dpi) {
+    RECT outer{0, 0, client.cx, client.cy};
+    using AdjustForDpi = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+    static const auto adjustForDpi = user32<AdjustForDpi>("AdjustWindowRectExForDpi");
+    if (adjustForDpi == nullptr || !adjustForDpi(&outer, style, menu, exStyle, dpi)) {
+        AdjustWindowRectEx(&outer, style, menu, exStyle);
+    }
+    return {outer.right - outer.left, outer.bottom - outer.top};
+}
+
+int metricAt(int index, UINT dpi) {
+    using MetricsForDpi = int(WINAPI*)(int, UINT);
+    static const auto forDpi = user32<MetricsForDpi>("GetSystemMetricsForDpi");
+    if (forDpi != nullptr) {
+        return forDpi(index, dpi);
+    }
+    return MulDiv(GetSystemMetrics(index), static_cast<int>(dpi), static_cast<int>(dpiOf(nullptr)));
+}
+
+void centreOnMonitor(HWND window, HWND beside) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(beside, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& area = monitor.rcWork;
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    const LONG width = frame.right - frame.left;
+    const LONG height = frame.bottom - frame.top;
+    // A window larger than the screen keeps its title bar, and so its menus, within reach.
+    const LONG left = std::max(area.left, area.left + (area.right - area.left - width) / 2);
+    const LONG top = std::max(area.top, area.top + (area.bottom - area.top - height) / 2);
+    SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+} // namespace hourvault::win32

@@ -1,0 +1,140 @@
+#include "frame.h"
+
+#include "dpi.h"
+#include "text.h"
+
+namespace hourvault::win32 {
+
+namespace {
+
+// From the frame's left edge to the caption's, and around the caption's text, at 96 dots per
+// inch.
+constexpr int captionLeft = 6;
+constexpr int captionPadding = 2;
+
+struct FrameData {
+    HFONT font = nullptr;
+    std::optional<main_window::LineSpec> line;
+};
+
+COLORREF colour(const Rgb& rgb) {
+    return RGB(rgb.red, rgb.green, rgb.blue);
+}
+
+void drawRect(HDC target, const RECT& rect, const Rgb& rgb) {
+    HPEN pen = CreatePen(PS_SOLID, 1, colour(rgb));
+    HGDIOBJ previous = SelectObject(target, pen);
+    SelectObject(target, GetStockObject(NULL_BRUSH));
+    Rectangle(target, rect.left, rect.top, rect.right, rect.bottom);
+    SelectObject(target, previous);
+    DeleteObject(pen);
+}
+
+void paint(HWND frame, const FrameData& data) {
+    PAINTSTRUCT paint{};
+    HDC target = BeginPaint(frame, &paint);
+    RECT area{};
+    GetClientRect(frame, &area);
+    HBRUSH background = CreateSolidBrush(colour(main_window::look.background));
+    FillRect(target, &area, background);
+
+    HGDIOBJ previousFont = SelectObject(target, data.font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(target, &metrics);
+    // A shadow line, and a highlight line one pixel further in, as an etched edge is drawn.
+    const RECT border{0, metrics.tmHeight / 2, area.right - 1, area.bottom - 1};
+    drawRect(target, border, chrome::grey);
+    drawRect(target, {border.left + 1, border.top + 1, border.right + 1, border.bottom + 1},
+             chrome::white);
+
+    const UINT dpi = dpiOf(frame);
+    if (data.line) {
+        HPEN pen = CreatePen(PS_SOLID, MulDiv(1, static_cast<int>(dpi), standardDpi),
+                             colour(data.line->colour));
+        HGDIOBJ previous = SelectObject(target, pen);
+        const int d = static_cast<int>(dpi);
+        MoveToEx(target, pixels(data.line->from.x, d), pixels(data.line->from.y, d), nullptr);
+        LineTo(target, pixels(data.line->to.x, d), pixels(data.line->to.y, d));
+        SelectObject(target, previous);
+        DeleteObject(pen);
+    }
+
+    const std::wstring caption = windowText(frame);
+    if (!caption.empty()) {
+        SIZE extent{};
+        GetTextExtentPoint32W(target, caption.c_str(), static_cast<int>(caption.size()), &extent);
+        const int padding = MulDiv(captionPadding, static_cast<int>(dpi), standardDpi);
+        const int left = MulDiv(captionLeft, static_cast<int>(dpi), standardDpi);
+        RECT box{left, 0, left + extent.cx + 2 * padding, metrics.tmHeight};
+        FillRect(target, &box, background);
+        SetBkMode(target, TRANSPARENT);
+        SetTextColor(target, colour(main_window::look.text));
+        DrawTextW(target, caption.c_str(), static_cast<int>(caption.size()), &box,
+                  DT_CENTER | DT_SINGLELINE | DT_NOPREFIX | DT_VCENTER);
+    }
+    SelectObject(target, previousFont);
+    DeleteObject(background);
+    EndPaint(frame, &paint);
+}
+
+LRESULT CALLBACK frameProcedure(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* data = reinterpret_cast<FrameData*>(GetWindowLongPtrW(frame, GWLP_USERDATA));
+    switch (message) {
+    case WM_NCCREATE: {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        auto* made = new FrameData;
+        if (create->lpCreateParams != nullptr) {
+            made->line = *static_cast<const main_window::LineSpec*>(create->lpCreateParams);
+        }
+        SetWindowLongPtrW(frame, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(made));
+        break;
+    }
+    case WM_NCDESTROY:
+        delete data;
+        SetWindowLongPtrW(frame, GWLP_USERDATA, 0);
+        break;
+    case WM_SETFONT:
+        data->font = reinterpret_cast<HFONT>(wParam);
+        if (LOWORD(lParam) != 0) {
+            InvalidateRect(frame, nullptr, TRUE);
+        }
+        return 0;
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(data->font);
+    case WM_PAINT:
+        paint(frame, *data);
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_NCHITTEST:
+        return HTTRANSPARENT;
+    default:
+        break;
+    }
+    return DefWindowProcW(frame, message, wParam, lParam);
+}
+
+} // namespace
+
+HWND createFrame(HWND parent, int id, const wchar_t* caption, const RECT& place,
+                 std::optional<main_window::LineSpec> line) {
+    static const bool registered = [] {
+        WNDCLASSEXW type{};
+        type.cbSize = sizeof type;
+        type.lpfnWndProc = frameProcedure;
+        type.hInstance = GetModuleHandleW(nullptr);
+        type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        type.lpszClassName = frameClass;
+        return RegisterClassExW(&type) != 0;
+    }();
+    if (!registered) {
+        return nullptr;
+    }
+    return CreateWindowExW(0, frameClass, caption, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
+                           place.left, place.top, place.right - place.left,
+                           place.bottom - place.top, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                           GetModuleHandleW(nullptr), line ? &*line : nullptr);
+}
+
+} // namespace hourvault::win32

@@ -1,0 +1,184 @@
+#include "option_list.h"
+
+#include "text.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+namespace hourvault::win32 {
+
+namespace {
+
+// While the program changes the list, and back when it is done.
+class Own {
+public:
+    explicit Own(bool& own) : own_(own), before_(own) { own_ = true; }
+    ~Own() { own_ = before_; }
+    Own(const Own&) = delete;
+    Own& operator=(const Own&) = delete;
+
+private:
+    bool& own_;
+    bool before_;
+};
+
+constexpr int visibleEntries = 16;
+
+} // namespace
+
+void OptionList::create(HWND parent, int id, const RECT& place) {
+    combo_ = CreateWindowExW(
+        0, WC_COMBOBOXW, L"",
+        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN |
+            CBS_AUTOHSCROLL,
+        place.left, place.top, place.right - place.left, place.bottom - place.top, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    SetWindowSubclass(combo_, subclass, 1, reinterpret_cast<DWORD_PTR>(this));
+    SendMessageW(combo_, CB_SETMINVISIBLE, visibleEntries, 0);
+}
+
+HWND OptionList::field() const {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    return GetComboBoxInfo(combo_, &info) ? info.hwndItem : nullptr;
+}
+
+bool OptionList::hasFocus() const {
+    HWND focus = GetFocus();
+    return focus != nullptr && (focus == combo_ || IsChild(combo_, focus));
+}
+
+void OptionList::clearEntries() {
+    const Own own(own_);
+    const std::wstring shown = windowText(combo_);
+    SendMessageW(combo_, CB_RESETCONTENT, 0, 0);
+    chosen_ = -1;
+    SetWindowTextW(combo_, shown.c_str());
+}
+
+void OptionList::appendEntry(const std::wstring& text) {
+    const Own own(own_);
+    SendMessageW(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void OptionList::showText(const std::wstring& text) {
+    const Own own(own_);
+    if (chosen_ < 0 && windowText(combo_) == text) {
+        return;
+    }
+    chosen_ = -1;
+    mark(-1);
+    SetWindowTextW(combo_, text.c_str());
+}
+
+std::wstring OptionList::text() const {
+    // A pick is reported before the field shows its entry.
+    if (chosen_ >= 0) {
+        const auto length = SendMessageW(combo_, CB_GETLBTEXTLEN, static_cast<WPARAM>(chosen_), 0);
+        std::wstring entry(static_cast<std::size_t>(std::max<LRESULT>(length, 0)) + 1, L'\0');
+        SendMessageW(combo_, CB_GETLBTEXT, static_cast<WPARAM>(chosen_),
+                     reinterpret_cast<LPARAM>(entry.data()));
+        entry.resize(static_cast<std::size_t>(std::max<LRESULT>(length, 0)));
+        return entry;
+    }
+    return windowText(combo_);
+}
+
+void OptionList::selectText() const {
+    SendMessageW(combo_, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+}
+
+void OptionList::closeDropDown() const {
+    if (droppedDown()) {
+        SendMessageW(combo_, CB_SHOWDROPDOWN, FALSE, 0);
+    }
+}
+
+bool OptionList::droppedDown() const {
+    return SendMessageW(combo_, CB_GETDROPPEDSTATE, 0, 0) != FALSE;
+}
+
+bool OptionList::picked() {
+    if (own_) {
+        return false;
+    }
+    chosen_ = static_cast<int>(SendMessageW(combo_, CB_GETCURSEL, 0, 0));
+    return chosen_ >= 0;
+}
+
+bool OptionList::edited() {
+    if (own_) {
+        return false;
+    }
+    if (chosen_ >= 0 && windowText(combo_) == text()) {
+        // The chosen entry's own text again; the box may have dropped its mark of it.
+        mark(chosen_);
+        return false;
+    }
+    chosen_ = -1;
+    mark(-1);
+    return true;
+}
+
+void OptionList::place(const RECT& place) {
+    const int width = place.right - place.left;
+    const int height = place.bottom - place.top;
+    // The drop-down's height counts in the box's; the closed field is set apart, by the
+    // height of its text area, which comes to the field's height less the box's own edges.
+    const auto closedHeight = [this] {
+        RECT closed{};
+        GetWindowRect(combo_, &closed);
+        return static_cast<int>(closed.bottom - closed.top);
+    };
+    SetWindowPos(combo_, nullptr, place.left, place.top, width, height * (visibleEntries + 1),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    auto item = SendMessageW(combo_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+    for (int attempt = 0; attempt < 3 && closedHeight() != height; ++attempt) {
+        item = std::max<LRESULT>(item + height - closedHeight(), 1);
+        SendMessageW(combo_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item);
+        // The field takes its new height when the box is sized again.
+        SetWindowPos(combo_, nullptr, 0, 0, width, height * (visibleEntries + 1),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void OptionList::mark(int entry) const {
+    // The drop-down's own mark only: CB_SETCURSEL would also set the field's text and select it.
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    if (GetComboBoxInfo(combo_, &info) && info.hwndList != nullptr) {
+        SendMessageW(info.hwndList, LB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+    }
+}
+
+LRESULT CALLBACK OptionList::subclass(HWND combo, UINT message, WPARAM wParam, LPARAM lParam,
+                                      UINT_PTR /*id*/, DWORD_PTR self) {
+    auto* list = reinterpret_cast<OptionList*>(self);
+    switch (message) {
+    case WM_MOUSEWHEEL:
+        // A wheel merely passing over the list must not change the choice.
+        if (!list->hasFocus()) {
+            return 0;
+        }
+        break;
+    case WM_SETTEXT:
+        if (!list->own_) {
+            // Text set from outside, as an assistive tool does: an edit like any other.
+            const LRESULT result = DefSubclassProc(combo, message, wParam, lParam);
+            SendMessageW(GetParent(combo), WM_COMMAND,
+                         MAKEWPARAM(GetDlgCtrlID(combo), CBN_EDITCHANGE),
+                         reinterpret_cast<LPARAM>(combo));
+            return result;
+        }
+        break;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(combo, subclass, 1);
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(combo, message, wParam, lParam);
+}
+
+} // namespace hourvault::win32

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace hourvault::win32 {
+
+// An editable drop-down list (CBS_DROPDOWN) with the semantics the calculator relies on:
+// - a pick (the drop-down or the arrow keys: CBN_SELCHANGE) is a choice, reported by picked();
+// - any other change of its text drops the choice (index -1) and keeps the text: keys, a paste,
+//   an input method, an assistive tool that sets the text; edited() reports it. Typing the
+//   chosen entry's very text over it changes nothing. The box's own guess while its drop-down
+//   is open (the entry that begins with the typed text) is never a choice;
+// - typed text is never turned into a choice;
+// - emptying it, adding entries and showing a prompt raise nothing;
+// - the wheel turns through the entries only while the list has the focus.
+// Which of these the window answers, and when the list counts as left, is the window's.
+class OptionList {
+public:
+    OptionList() = default;
+    OptionList(const OptionList&) = delete;
+    OptionList& operator=(const OptionList&) = delete;
+
+    void create(HWND parent, int id, const RECT& place);
+    [[nodiscard]] HWND handle() const { return combo_; }
+    [[nodiscard]] HWND field() const;
+    // The list or its field holds the keyboard focus.
+    [[nodiscard]] bool hasFocus() const;
+
+    // Empties the list; the shown text is left to the caller.
+    void clearEntries();
+    // Adds an entry at the end without changing the choice or the shown text.
+    void appendEntry(const std::wstring& text);
+    // Shows a text that is no entry (a prompt): there is no choice then.
+    void showText(const std::wstring& text);
+
+    [[nodiscard]] int chosen() const { return chosen_; }
+    [[nodiscard]] std::wstring text() const;
+    // The shown text chosen, for the focus to go on with, as Tab does.
+    void selectText() const;
+    void closeDropDown() const;
+    [[nodiscard]] bool droppedDown() const;
+
+    // The box reported a pick (CBN_SELCHANGE); false for its own refills.
+    bool picked();
+    // The box reported a change of its text (CBN_EDITCHANGE, or a text set on it from outside);
+    // true if that was an edit, which drops the choice.
+    bool edited();
+
+    // Places the list, its closed field as high as the place, its drop-down below.
+    void place(const RECT& place);
+
+private:
+    static LRESULT CALLBACK subclass(HWND combo, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR id, DWORD_PTR self);
+    void mark(int entry) const;
+
+    HWND combo_ = nullptr;
+    int chosen_ = -1;
+    // Set while the program itself changes the list.
+    bool own_ = false;
+};
+
+} // namespace hourvault::win32

@@ -1,0 +1,212 @@
+#include "pictures.h"
+
+#include "dpi.h"
+#include "dpi_messages.h"
+#include "text.h"
+
+#include <objidl.h>
+
+#include <gdiplus.h>
+#include <shlwapi.h>
+
+#include <string>
+
+namespace hourvault::win32 {
+
+namespace {
+
+constexpr wchar_t pictureClass[] = L"HourvaultPicture";
+constexpr UINT programIconId = 1;
+
+// The resource a picture is built in under: its file name, and its twin's with "_2x" for "@2x",
+// which resource names cannot hold.
+std::wstring resourceName(const std::wstring& file, bool twice) {
+    if (!twice) {
+        return file;
+    }
+    const std::size_t dot = file.rfind(L'.');
+    return file.substr(0, dot) + L"_2x" + file.substr(dot);
+}
+
+void report(const std::wstring& what) {
+    OutputDebugStringW((L"hourvault: " + what + L"\n").c_str());
+}
+
+// Reads a picture from the program's resources; null, and a report, if it cannot.
+Gdiplus::GpBitmap* readPicture(const std::wstring& name) {
+    HMODULE program = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceW(program, name.c_str(), MAKEINTRESOURCEW(10)); // RT_RCDATA
+    HGLOBAL loaded = found != nullptr ? LoadResource(program, found) : nullptr;
+    const void* data = loaded != nullptr ? LockResource(loaded) : nullptr;
+    if (data == nullptr) {
+        report(L"the picture " + name + L" is not in the program");
+        return nullptr;
+    }
+    IStream* stream = SHCreateMemStream(static_cast<const BYTE*>(data),
+                                        static_cast<UINT>(SizeofResource(program, found)));
+    Gdiplus::GpBitmap* bitmap = nullptr;
+    const Gdiplus::GpStatus status =
+        stream != nullptr ? Gdiplus::DllExports::GdipCreateBitmapFromStream(stream, &bitmap)
+                          : Gdiplus::OutOfMemory;
+    if (stream != nullptr) {
+        stream->Release();
+    }
+    if (status != Gdiplus::Ok) {
+        report(L"cannot read the picture " + name + L": GDI+ status " +
+               std::to_wstring(static_cast<int>(status)));
+        return nullptr;
+    }
+    return bitmap;
+}
+
+// What a box shows, drawn once for its size and resolution.
+struct Shown {
+    HBITMAP bitmap = nullptr;
+    UINT dpi = 0;
+    bool failed = false;
+
+    void drop() {
+        if (bitmap != nullptr) {
+            DeleteObject(bitmap);
+        }
+        *this = {};
+    }
+};
+
+// Draws the picture at the screen's scale into a bitmap of the box's size, from the corner.
+HBITMAP render(HWND box, UINT dpi) {
+    RECT area{};
+    GetClientRect(box, &area);
+    const bool twice = dpi >= standardDpi * 3 / 2;
+    Gdiplus::GpBitmap* picture = readPicture(resourceName(windowText(box), twice));
+    if (picture == nullptr || area.right <= 0 || area.bottom <= 0) {
+        if (picture != nullptr) {
+            Gdiplus::DllExports::GdipDisposeImage(picture);
+        }
+        return nullptr;
+    }
+    UINT width = 0;
+    UINT height = 0;
+    Gdiplus::DllExports::GdipGetImageWidth(picture, &width);
+    Gdiplus::DllExports::GdipGetImageHeight(picture, &height);
+    // One picture pixel is one pixel at 96 dots per inch; a twin's, half of one.
+    const int scale = twice ? 2 * standardDpi : standardDpi;
+    const int drawnWidth = MulDiv(static_cast<int>(width), static_cast<int>(dpi), scale);
+    const int drawnHeight = MulDiv(static_cast<int>(height), static_cast<int>(dpi), scale);
+
+    HDC screen = GetDC(box);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, area.right, area.bottom);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    FillRect(memory, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    Gdiplus::GpGraphics* graphics = nullptr;
+    Gdiplus::DllExports::GdipCreateFromHDC(memory, &graphics);
+    const bool exact = drawnWidth == static_cast<int>(width);
+    Gdiplus::DllExports::GdipSetInterpolationMode(
+        graphics, exact ? Gdiplus::InterpolationModeNearestNeighbor
+                        : Gdiplus::InterpolationModeHighQualityBicubic);
+    Gdiplus::DllExports::GdipSetPixelOffsetMode(graphics, Gdiplus::PixelOffsetModeHalf);
+    Gdiplus::DllExports::GdipDrawImageRectI(graphics, picture, 0, 0, drawnWidth, drawnHeight);
+    Gdiplus::DllExports::GdipDeleteGraphics(graphics);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    ReleaseDC(box, screen);
+    Gdiplus::DllExports::GdipDisposeImage(picture);
+    return bitmap;
+}
+
+void paint(HWND box, Shown& shown) {
+    PAINTSTRUCT paint{};
+    HDC target = BeginPaint(box, &paint);
+    const UINT dpi = dpiOf(box);
+    if (shown.dpi != dpi) {
+        shown.drop();
+        shown.dpi = dpi;
+        shown.bitmap = render(box, dpi);
+        shown.failed = shown.bitmap == nullptr;
+    }
+    RECT area{};
+    GetClientRect(box, &area);
+    if (shown.bitmap != nullptr) {
+        HDC memory = CreateCompatibleDC(target);
+        HGDIOBJ previous = SelectObject(memory, shown.bitmap);
+        BitBlt(target, 0, 0, area.right, area.bottom, memory, 0, 0, SRCCOPY);
+        SelectObject(memory, previous);
+        DeleteDC(memory);
+    } else {
+        // The place the picture would have filled, outlined.
+        FillRect(target, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        FrameRect(target, &area, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+    }
+    EndPaint(box, &paint);
+}
+
+LRESULT CALLBACK pictureProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* shown = reinterpret_cast<Shown*>(GetWindowLongPtrW(box, GWLP_USERDATA));
+    switch (message) {
+    case WM_NCCREATE:
+        SetWindowLongPtrW(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new Shown));
+        break;
+    case WM_NCDESTROY:
+        if (shown != nullptr) {
+            shown->drop();
+            delete shown;
+            SetWindowLongPtrW(box, GWLP_USERDATA, 0);
+        }
+        break;
+    case WM_PAINT:
+        paint(box, *shown);
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_SIZE:
+    case WM_DPICHANGED_AFTERPARENT: // the picture's scale has changed
+        shown->drop();
+        InvalidateRect(box, nullptr, FALSE);
+        break;
+    case WM_NCHITTEST:
+        // Clicks go to what lies beneath, as on a picture of the window's background.
+        return HTTRANSPARENT;
+    default:
+        break;
+    }
+    return DefWindowProcW(box, message, wParam, lParam);
+}
+
+} // namespace
+
+PictureReader::PictureReader() {
+    Gdiplus::GdiplusStartupInput input;
+    Gdiplus::GdiplusStartup(&token_, &input, nullptr);
+}
+
+PictureReader::~PictureReader() {
+    Gdiplus::GdiplusShutdown(token_);
+}
+
+HWND createPicture(HWND parent, int id, const wchar_t* file, const RECT& place) {
+    static const bool registered = [] {
+        WNDCLASSEXW type{};
+        type.cbSize = sizeof type;
+        type.lpfnWndProc = pictureProcedure;
+        type.hInstance = GetModuleHandleW(nullptr);
+        type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        type.lpszClassName = pictureClass;
+        return RegisterClassExW(&type) != 0;
+    }();
+    if (!registered) {
+        return nullptr;
+    }
+    return CreateWindowExW(
+        0, pictureClass, file, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, place.left, place.top,
+        place.right - place.left, place.bottom - place.top, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+}
+
+HICON loadProgramIcon(int kind, UINT dpi) {
+    const int side = metricAt(kind == ICON_BIG ? SM_CXICON : SM_CXSMICON, dpi);
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(programIconId),
+                                         IMAGE_ICON, side, side, LR_DEFAULTCOLOR));
+}
+
+} // namespace hourvault::win32

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace hourvault::win32 {
+
+// The core and the tables speak UTF-8; Windows' wide-character functions UTF-16.
+[[nodiscard]] std::wstring wide(std::string_view text);
+[[nodiscard]] std::string utf8(std::wstring_view text);
+
+// A window's text, whatever its length.
+[[nodiscard]] std::wstring windowText(HWND window);
+
+} // namespace hourvault::win32
