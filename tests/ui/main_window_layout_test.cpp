@@ -2,6 +2,7 @@
 
 #include "calculator_window.h"
 #include "diagonal_line.h"
+#include "expected_places.h"
 #include "window_driver.h"
 
 #include <QAccessible>
@@ -34,18 +35,11 @@ private slots:
     }
 
     void controlsSitAtTheirPlaces() {
-        // In the client area's pixels; the banner sticks out to the left.
-        const std::pair<const char*, QRect> places[]{
-            {"cameras", {224, 40, 153, 21}}, {"txtHours", {501, 288, 53, 21}},
-            {"txtDays", {424, 256, 41, 21}}, {"cmdCalculate", {224, 248, 153, 33}},
-            {"favor16", {0, 56, 200, 247}},  {"TX4090", {24, 304, 162, 32}},
-            {"Picture3", {-8, 0, 177, 57}},  {"txtFormat", {152, 273, 33, 17}},
-        };
-        for (const auto& [name, place] : places) {
+        for (const auto& [name, left, top, width, height] : hourvault::expected::places) {
             auto* control = driver_.find<QWidget>(name);
             QVERIFY2(control != nullptr, name);
             QCOMPARE(QRect(control->mapTo(window_.centralWidget(), QPoint()), control->size()),
-                     place);
+                     QRect(left, top, width, height));
         }
     }
 

@@ -1,0 +1,447 @@
+// The Windows program's window, driven by real input under Wine: picks, typing, buttons, menus,
+// shortcuts and the help windows, with the cases and texts the Qt window's tests use.
+
+#include "calculator_window.h"
+#include "dpi.h"
+#include "expected_help_texts.h"
+#include "expected_places.h"
+#include "pictures.h"
+#include "window_cases.h"
+#include "window_driver.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <cstdlib>
+#include <memory>
+
+namespace hourvault::testing {
+namespace {
+
+using enum ListId;
+using expected::typical;
+
+std::wstring prompt(ListId list) {
+    return wide(expected::prompt(list));
+}
+
+std::wstring choice(ListId list) {
+    return wide(typical.choice(list));
+}
+
+std::vector<std::wstring> wides(const auto& texts) {
+    std::vector<std::wstring> out;
+    for (const auto& text : texts) {
+        out.push_back(wide(text));
+    }
+    return out;
+}
+
+const std::vector<std::wstring> typicalResults{wide(typical.hours), wide(typical.days)};
+const std::vector<std::wstring> noResults{L"", L""};
+
+// A fresh main window, shown and active, for each test.
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window_ = std::make_unique<win32::CalculatorWindow>();
+        driver_ = std::make_unique<WindowDriver>(window_->handle());
+        window_->show(SW_SHOW);
+        ASSERT_TRUE(driver_->activate());
+        settle();
+    }
+
+    void TearDown() override {
+        driver_.reset();
+        window_.reset();
+        settle(50);
+    }
+
+    [[nodiscard]] bool pickAll(const auto& picks) const {
+        for (const ListId list : allLists) {
+            const std::wstring pick = wide(picks.at(indexOf(list)));
+            if (!pick.empty() && !driver_->pickByKeys(list, pick)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    [[nodiscard]] bool computeTypical() const {
+        return pickAll(typical.choices) && driver_->press("cmdCalculate") &&
+               driver_->results() == typicalResults;
+    }
+
+    // Every list rebuilt for the model and format, showing its prompt; the display matches.
+    void expectResetFor(Model model, Format format) const {
+        for (const ListId list : allLists) {
+            EXPECT_EQ(driver_->text(list), prompt(list));
+            EXPECT_EQ(driver_->entries(list), wides(expected::freshEntries(list, model, format)));
+        }
+        EXPECT_EQ(driver_->results(), noResults);
+        const bool tx4160 = model == Model::tx4160;
+        const bool ntsc = format == Format::ntsc;
+        EXPECT_EQ((std::vector<bool>{
+                      driver_->checked(Command::model16), driver_->checked(Command::model9),
+                      driver_->checked(Command::ntsc), driver_->checked(Command::pal)}),
+                  (std::vector<bool>{tx4160, !tx4160, ntsc, !ntsc}));
+        std::vector<bool> shown;
+        for (const char* picture : {"favor16", "favor9", "TX4160", "TX4090"}) {
+            shown.push_back(IsWindowVisible(driver_->control(picture)) != FALSE);
+        }
+        EXPECT_EQ(shown, (std::vector<bool>{tx4160, !tx4160, tx4160, !tx4160}));
+        EXPECT_EQ(windowText(driver_->control("txtFormat")), ntsc ? L"NTSC" : L"PAL");
+    }
+
+    std::unique_ptr<win32::CalculatorWindow> window_;
+    std::unique_ptr<WindowDriver> driver_;
+};
+
+TEST_F(WindowTest, OpensAsTx4160InNtscWithCalculateFocused) {
+    EXPECT_EQ(windowText(window_->handle()), L"OSTREL  Hourvault");
+    expectResetFor(Model::tx4160, Format::ntsc);
+    EXPECT_EQ(driver_->focused(), driver_->control("cmdCalculate"));
+}
+
+TEST_F(WindowTest, ControlsSitAtTheirPlacesAtTheScreensScale) {
+    const UINT dpi = win32::dpiOf(window_->handle());
+    if (const char* desktop = std::getenv("HOURVAULT_WINE_DPI")) { // the run at another scale
+        ASSERT_EQ(dpi, static_cast<UINT>(std::atoi(desktop)));
+    }
+    for (const auto& [name, left, top, width, height] : expected::places) {
+        RECT box{};
+        GetWindowRect(driver_->control(name), &box);
+        MapWindowPoints(HWND_DESKTOP, window_->handle(), reinterpret_cast<POINT*>(&box), 2);
+        const auto scaled = [dpi](int pixels) { return MulDiv(pixels, int(dpi), 96); };
+        // Rounded from the twips at this scale, within a pixel of the 100 % place scaled.
+        EXPECT_NEAR(box.left, scaled(left), 1) << name;
+        EXPECT_NEAR(box.top, scaled(top), 1) << name;
+        EXPECT_NEAR(box.right - box.left, scaled(width), 1) << name;
+        EXPECT_NEAR(box.bottom - box.top, scaled(height), 1) << name;
+    }
+    RECT client{};
+    GetClientRect(window_->handle(), &client);
+    EXPECT_NEAR(client.right, MulDiv(613, int(dpi), 96), 1);
+    EXPECT_NEAR(client.bottom, MulDiv(343, int(dpi), 96), 1);
+}
+
+TEST_F(WindowTest, MenusShowCaptionsShortcutsAndChecks) {
+    HMENU bar = GetMenu(window_->handle());
+    std::vector<std::wstring> shown;
+    for (int title = 0; title < GetMenuItemCount(bar); ++title) {
+        wchar_t text[64]{};
+        GetMenuStringW(bar, static_cast<UINT>(title), text, 64, MF_BYPOSITION);
+        shown.emplace_back(text);
+        HMENU menu = GetSubMenu(bar, title);
+        for (int item = 0; item < GetMenuItemCount(menu); ++item) {
+            GetMenuStringW(menu, static_cast<UINT>(item), text, 64, MF_BYPOSITION);
+            const UINT state = GetMenuState(menu, static_cast<UINT>(item), MF_BYPOSITION);
+            shown.push_back((state & MF_SEPARATOR) != 0
+                                ? L"-"
+                                : std::wstring(text) + ((state & MF_CHECKED) != 0 ? L" on" : L""));
+        }
+    }
+    EXPECT_EQ(shown, (std::vector<std::wstring>{
+                         L"File", L"Clear\tCtrl+C", L"-", L"Exit\tCtrl+X", L"Model",
+                         L"TX-4160 (16 channel) on", L"TX-4090 (9 channel)", L"Format", L"NTSC on",
+                         L"PAL", L"Help", L"Glossary\tCtrl+G", L"-", L"About 'Hourvault'"}));
+}
+
+TEST_F(WindowTest, TypicalRequestByDropDownClicksAndKeys) {
+    for (const ListId list : {cameras, resolution, quality}) {
+        ASSERT_TRUE(driver_->pickByPopup(list, choice(list))) << indexOf(list);
+    }
+    for (const ListId list : {frameRate, audio, hddsize}) {
+        ASSERT_TRUE(driver_->pickByKeys(list, choice(list))) << indexOf(list);
+    }
+    EXPECT_EQ(driver_->results(), noResults);
+    ASSERT_TRUE(driver_->press("cmdCalculate"));
+    EXPECT_EQ(driver_->results(), typicalResults);
+    EXPECT_EQ(driver_->focused(), driver_->control("cmdCalculate"));
+    // A new pick blanks the results.
+    ASSERT_TRUE(driver_->pickByPopup(hddsize, L"1 TB"));
+    EXPECT_EQ(driver_->results(), noResults);
+}
+
+TEST_F(WindowTest, CalculateNamesTheFirstMissingChoice) {
+    for (const auto& missing : cases::missingChoices) {
+        SCOPED_TRACE(missing.name.data());
+        TearDown();
+        SetUp();
+        for (const ListId list : allLists) {
+            if (indexOf(list) < missing.picked) {
+                ASSERT_TRUE(driver_->pickByKeys(list, choice(list)));
+            }
+        }
+        std::vector<std::wstring> shown;
+        for (const ListId list : allLists) {
+            shown.push_back(driver_->text(list));
+        }
+        if (missing.typedInto) {
+            ASSERT_TRUE(driver_->type(*missing.typedInto, wide(missing.typed)));
+            shown.at(indexOf(*missing.typedInto)) = prompt(*missing.typedInto);
+        }
+        if (missing.leaving != cases::Leaving::none) {
+            key(VK_TAB, missing.leaving == cases::Leaving::backtab ? std::vector<WORD>{VK_SHIFT}
+                                                                   : std::vector<WORD>{});
+        }
+        BoxReading box;
+        driver_->readNextBox(box);
+        ASSERT_TRUE(driver_->press("cmdCalculate"));
+        ASSERT_TRUE(waitFor([&] { return box.seen && messageBox(window_->handle()) == nullptr; }));
+        EXPECT_EQ(box.title, L"Missing Data");
+        EXPECT_EQ(box.text, wide(expected::message(missing.missing)));
+        EXPECT_EQ(box.buttons, std::vector<std::wstring>{L"OK"});
+        EXPECT_FALSE(box.icon);
+        ASSERT_TRUE(waitFor([&] { return driver_->focused() == driver_->list(missing.missing); }));
+        // Selected, as Tab would, so that typing replaces it.
+        const auto selection = SendMessageW(driver_->list(missing.missing), CB_GETEDITSEL, 0, 0);
+        EXPECT_EQ(HIWORD(selection) - LOWORD(selection),
+                  static_cast<int>(shown.at(indexOf(missing.missing)).size()));
+        for (const ListId list : allLists) {
+            EXPECT_EQ(driver_->text(list), shown.at(indexOf(list)));
+        }
+    }
+}
+
+TEST_F(WindowTest, SettingsCommandsResetEveryListAndMoveNoFocus) {
+    for (const auto& commands : cases::settingsCommands) {
+        SCOPED_TRACE(commands.name.data());
+        TearDown();
+        SetUp();
+        std::vector<std::string_view> steps(commands.steps.begin(), commands.steps.end());
+        steps.erase(std::remove(steps.begin(), steps.end(), std::string_view()), steps.end());
+        const std::string_view last = steps.back();
+        steps.pop_back();
+        const auto commandOf = [](std::string_view name) {
+            for (const Menu& menu : mainMenus) {
+                for (const MenuItem& item : menu.items) {
+                    if (item.command && item.name == name) {
+                        return *item.command;
+                    }
+                }
+            }
+            return Command::about;
+        };
+        for (const std::string_view step : steps) {
+            ASSERT_TRUE(driver_->chooseFromMenuBar(commandOf(step)));
+        }
+        for (const ListId list : allLists) {
+            ASSERT_TRUE(driver_->pickByKeys(list, driver_->entries(list).at(0)));
+        }
+        ASSERT_TRUE(driver_->press("cmdCalculate"));
+        ASSERT_NE(driver_->results(), noResults);
+        ASSERT_TRUE(driver_->type(commands.typedInto, L"12"));
+        ASSERT_TRUE(last == "cmdClear" ? driver_->press(last)
+                                       : driver_->chooseFromMenuBar(commandOf(last)));
+        expectResetFor(commands.model, commands.format);
+        EXPECT_EQ(driver_->focused(),
+                  last == "cmdClear" ? driver_->control(last) : driver_->list(commands.typedInto));
+    }
+}
+
+TEST_F(WindowTest, RateListKeepsOrDropsTypedText) {
+    for (const auto& leaving : cases::rateLeavings) {
+        SCOPED_TRACE(leaving.name.data());
+        TearDown();
+        SetUp();
+        if (leaving.cameras) {
+            ASSERT_TRUE(driver_->pickByKeys(cameras, choice(cameras)));
+        }
+        ASSERT_TRUE(driver_->pickByKeys(resolution, choice(resolution)));
+        if (leaving.resolutionRetyped) {
+            ASSERT_TRUE(driver_->type(resolution, L"720"));
+            key(VK_TAB);
+        }
+        ASSERT_TRUE(driver_->type(frameRate, L"9"));
+        key(VK_TAB);
+        EXPECT_EQ(driver_->focused(), driver_->list(cameras));
+        EXPECT_EQ(driver_->text(frameRate), wide(leaving.shown));
+        EXPECT_EQ(driver_->entries(frameRate),
+                  leaving.rebuilt ? wides(cases::typicalRates) : std::vector<std::wstring>{});
+    }
+}
+
+// A text that was not picked is never a choice, however it came and however the list is left.
+TEST_F(WindowTest, ATextNotPickedIsNoChoice) {
+    const auto expectLeft = [this] {
+        EXPECT_EQ(driver_->text(hddsize), prompt(hddsize));
+        EXPECT_EQ(driver_->results(), noResults);
+    };
+    // Typed, then Tab; typed, the menu bar's Model menu opened and closed, then Calculate.
+    for (const bool byMenu : {false, true}) {
+        TearDown();
+        SetUp();
+        ASSERT_TRUE(computeTypical());
+        ASSERT_TRUE(driver_->clickInto(hddsize));
+        key(VK_END);
+        typeText(L"x");
+        EXPECT_EQ(driver_->results(), typicalResults); // not left yet
+        BoxReading box;
+        if (byMenu) {
+            driver_->readNextBox(box);
+            keys({VK_MENU, VK_RIGHT, VK_DOWN, VK_ESCAPE, VK_ESCAPE, VK_ESCAPE});
+            EXPECT_EQ(driver_->results(), typicalResults); // a menu is no control
+            ASSERT_TRUE(driver_->press("cmdCalculate"));
+            ASSERT_TRUE(waitFor([&] { return box.seen; }));
+            EXPECT_EQ(box.text, wide(expected::message(hddsize)));
+        } else {
+            key(VK_TAB);
+        }
+        expectLeft();
+    }
+    // Set from outside, as an assistive tool does, while Calculate has the focus.
+    TearDown();
+    SetUp();
+    ASSERT_TRUE(computeTypical());
+    SendMessageW(driver_->list(hddsize), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"1 TB"));
+    settle();
+    expectLeft();
+}
+
+TEST_F(WindowTest, RetypingTheChosenTextKeepsTheChoice) {
+    ASSERT_TRUE(computeTypical());
+    ASSERT_TRUE(driver_->type(cameras, choice(cameras)));
+    key(VK_TAB);
+    EXPECT_EQ(driver_->text(cameras), choice(cameras));
+    EXPECT_EQ(driver_->results(), typicalResults);
+}
+
+TEST_F(WindowTest, TabGoesRoundAndOnlyAFocusedButtonAnswersEnter) {
+    const std::vector<std::string_view> round{"cmdCalculate", "cmdClear", "audio",      "frameRate",
+                                              "cameras",      "hddsize",  "resolution", "quality",
+                                              "txtDays",      "txtHours"};
+    for (const bool backwards : {false, true}) {
+        for (std::size_t i = 1; i <= round.size(); ++i) {
+            key(VK_TAB, backwards ? std::vector<WORD>{VK_SHIFT} : std::vector<WORD>{});
+            const std::size_t at = (backwards ? round.size() - i : i) % round.size();
+            EXPECT_EQ(driver_->focused(), driver_->control(round.at(at))) << round.at(at);
+        }
+    }
+    ASSERT_TRUE(computeTypical());
+    // Enter and Escape in a list press nothing: the result stays.
+    ASSERT_TRUE(driver_->clickInto(audio));
+    key(VK_RETURN);
+    key(VK_ESCAPE);
+    EXPECT_EQ(driver_->results(), typicalResults);
+    // Enter on the focused Clear presses it.
+    key(VK_TAB, {VK_SHIFT});
+    key(VK_TAB, {VK_SHIFT});
+    EXPECT_EQ(driver_->focused(), driver_->control("cmdCalculate"));
+    key(VK_TAB);
+    key(VK_RETURN);
+    EXPECT_EQ(driver_->text(audio), prompt(audio));
+}
+
+TEST_F(WindowTest, ShortcutsBeatTheFieldsEditingKeys) {
+    ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard() && CloseClipboard());
+    ASSERT_TRUE(computeTypical());
+    ASSERT_TRUE(driver_->type(cameras, L"12"));
+    key(VK_HOME);
+    key(VK_END, {VK_SHIFT});
+    key('C', {VK_CONTROL});
+    EXPECT_EQ(driver_->text(cameras), prompt(cameras)); // Clear, not copy
+    EXPECT_EQ(driver_->results(), noResults);
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_UNICODETEXT));
+    EXPECT_EQ(driver_->focused(), driver_->list(cameras));
+
+    // With a drop-down open: it closes, then the command runs.
+    ASSERT_TRUE(computeTypical());
+    ASSERT_TRUE(driver_->clickInto(audio));
+    key(VK_F4);
+    ASSERT_TRUE(
+        waitFor([&] { return SendMessageW(driver_->list(audio), CB_GETDROPPEDSTATE, 0, 0); }));
+    key('C', {VK_CONTROL});
+    EXPECT_FALSE(SendMessageW(driver_->list(audio), CB_GETDROPPEDSTATE, 0, 0));
+    EXPECT_EQ(driver_->text(audio), prompt(audio));
+
+    key('G', {VK_CONTROL});
+    EXPECT_TRUE(waitFor([&] { return !IsWindowVisible(window_->handle()); }));
+    HWND glossary = FindWindowW(win32::helpWindowClass, L"Glossary of Terms");
+    ASSERT_NE(glossary, nullptr);
+    SendMessageW(glossary, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(waitFor([&] { return IsWindowVisible(window_->handle()) != FALSE; }));
+    ASSERT_TRUE(driver_->clickInto(cameras));
+    key('X', {VK_CONTROL});
+    EXPECT_TRUE(waitFor([&] { return !IsWindow(driver_->window()); }));
+}
+
+TEST_F(WindowTest, HelpWindowsTakeTheWindowsPlaceAndGiveItBack) {
+    ASSERT_TRUE(computeTypical());
+    ASSERT_TRUE(driver_->type(frameRate, L"12"));
+    const auto snapshot = [this] {
+        std::vector<std::wstring> seen = driver_->results();
+        for (const ListId list : allLists) {
+            seen.push_back(driver_->text(list));
+        }
+        return seen;
+    };
+    const auto before = snapshot();
+    // Twice each: every opening builds the window afresh. OK by Enter, or closed by the system.
+    for (const auto* help : {&aboutWindow, &glossaryWindow, &aboutWindow, &glossaryWindow}) {
+        const bool about = help == &aboutWindow;
+        ASSERT_TRUE(driver_->chooseFromMenuBar(about ? Command::about : Command::glossary));
+        HWND shown = nullptr;
+        ASSERT_TRUE(waitFor([&] {
+            shown = FindWindowW(win32::helpWindowClass, wide(help->caption).c_str());
+            return shown != nullptr && IsWindowVisible(shown);
+        }));
+        EXPECT_FALSE(IsWindowVisible(window_->handle()));
+        EXPECT_EQ(GetWindow(shown, GW_OWNER), nullptr);
+        for (const auto& [window, name, text] : expected::helpTexts) {
+            if (std::string_view(window) == help->name) {
+                const auto row = std::find_if(help->controls.begin(), help->controls.end(),
+                                              [name](const ControlSpec& spec) {
+                                                  return std::string_view(spec.name) == name;
+                                              });
+                EXPECT_EQ(windowText(GetDlgItem(shown, win32::helpControlsFirstId +
+                                                           int(row - help->controls.begin()))),
+                          wide(text))
+                    << name;
+            }
+        }
+        HWND ok = GetFocus();
+        EXPECT_EQ(windowText(ok), L"OK");
+        key(VK_ESCAPE); // no cancel button
+        EXPECT_TRUE(IsWindowVisible(shown));
+        if (about) {
+            key(VK_RETURN);
+        } else {
+            PostMessageW(shown, WM_CLOSE, 0, 0);
+        }
+        ASSERT_TRUE(waitFor([&] { return IsWindowVisible(window_->handle()) != FALSE; }));
+        settle();
+        EXPECT_FALSE(IsWindow(shown));
+        EXPECT_EQ(snapshot(), before);
+        EXPECT_EQ(driver_->focused(), driver_->list(frameRate));
+    }
+}
+
+// Run with the desktop in a locale that writes a decimal comma.
+TEST_F(WindowTest, ResultsUseTheLocalesDecimalSeparator) {
+    wchar_t separator[8]{};
+    GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8);
+    if (std::wstring_view(separator) != L",") {
+        GTEST_SKIP() << "the desktop's locale writes no decimal comma";
+    }
+    for (const auto& request : cases::decimalCommaRequests) {
+        ASSERT_TRUE(pickAll(request.choices));
+        ASSERT_TRUE(driver_->press("cmdCalculate"));
+        EXPECT_EQ(driver_->results(),
+                  (std::vector<std::wstring>{wide(request.hours), wide(request.days)}));
+    }
+}
+
+} // namespace
+} // namespace hourvault::testing
+
+int main(int argc, char** argv) {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    const hourvault::win32::PictureReader pictures;
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
