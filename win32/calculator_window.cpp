@@ -67,6 +67,9 @@ CalculatorWindow::CalculatorWindow()
     stackControls();
     // Start-up: NTSC and the 16-channel model, every list rebuilt and showing its prompt.
     calculator_.startUp();
+    for (OptionList& option : lists_) {
+        option.drawHeld();
+    }
     showSettings();
     layOut(dpiOf(window_));
     lastFocus_ = control(Role::calculate);
@@ -229,18 +232,20 @@ void CalculatorWindow::layOut(UINT dpi) {
     HFONT dialogFont = makeDialogFont(texts, dpi);
     HFONT formatFont = makeFont(wide(main_window::formatFont.family).c_str(),
                                 main_window::formatFont.points, main_window::formatFont.bold, dpi);
+    LRESULT fieldHeight = 0;
     for (const Placed& placed : placed_) {
         const RECT place = pixelRect(placed.place, dpi, placed.origin);
         const bool format = placed.control == control(Role::format);
         SendMessageW(placed.control, WM_SETFONT,
-                     reinterpret_cast<WPARAM>(format ? formatFont : dialogFont), TRUE);
+                     reinterpret_cast<WPARAM>(format ? formatFont : dialogFont), FALSE);
         if (placed.list) {
-            list(*placed.list).place(place);
+            fieldHeight = list(*placed.list).place(place, fieldHeight);
         } else {
             SetWindowPos(placed.control, nullptr, place.left, place.top, place.right - place.left,
                          place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
         }
     }
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     for (HFONT old : {dialogFont_, formatFont_}) {
         if (old != nullptr) {
             DeleteObject(old);
@@ -416,6 +421,9 @@ LRESULT CalculatorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             controlEvent(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
         } else {
             menuCommand(static_cast<Command>(LOWORD(wParam)));
+        }
+        for (OptionList& option : lists_) {
+            option.drawHeld();
         }
         return 0;
     case WM_CTLCOLORSTATIC: {

@@ -34,7 +34,12 @@ void OptionList::create(HWND parent, int id, const RECT& place) {
             CBS_AUTOHSCROLL,
         place.left, place.top, place.right - place.left, place.bottom - place.top, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-    SetWindowSubclass(combo_, subclass, 1, reinterpret_cast<DWORD_PTR>(this));
+    // The box's own procedure goes on behind this one; the list is found from the box. A
+    // plain procedure, as window properties (what comctl32's subclassing keeps its state in)
+    // cost a round trip to the server under Wine on every message.
+    SetWindowLongPtrW(combo_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    boxProcedure_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+        combo_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OptionList::procedure)));
     SendMessageW(combo_, CB_SETMINVISIBLE, visibleEntries, 0);
 }
 
@@ -50,14 +55,19 @@ bool OptionList::hasFocus() const {
 }
 
 void OptionList::clearEntries() {
+    holdDrawing();
     const Own own(own_);
-    const std::wstring shown = windowText(combo_);
-    SendMessageW(combo_, CB_RESETCONTENT, 0, 0);
     chosen_ = -1;
-    SetWindowTextW(combo_, shown.c_str());
+    mark(-1);
+    // Entry by entry: emptying the box at once would empty its field too, and setting a text
+    // costs more than taking out the entries.
+    for (auto count = SendMessageW(combo_, CB_GETCOUNT, 0, 0); count > 0; --count) {
+        SendMessageW(combo_, CB_DELETESTRING, static_cast<WPARAM>(count - 1), 0);
+    }
 }
 
 void OptionList::appendEntry(const std::wstring& text) {
+    holdDrawing();
     const Own own(own_);
     SendMessageW(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
@@ -67,6 +77,7 @@ void OptionList::showText(const std::wstring& text) {
     if (chosen_ < 0 && windowText(combo_) == text) {
         return;
     }
+    holdDrawing();
     chosen_ = -1;
     mark(-1);
     SetWindowTextW(combo_, text.c_str());
@@ -121,7 +132,7 @@ bool OptionList::edited() {
     return true;
 }
 
-void OptionList::place(const RECT& place) {
+LRESULT OptionList::place(const RECT& place, LRESULT fieldHeight) {
     const int width = place.right - place.left;
     const int height = place.bottom - place.top;
     // The drop-down's height counts in the box's; the closed field is set apart, by the
@@ -131,6 +142,9 @@ void OptionList::place(const RECT& place) {
         GetWindowRect(combo_, &closed);
         return static_cast<int>(closed.bottom - closed.top);
     };
+    if (fieldHeight > 0) {
+        SendMessageW(combo_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), fieldHeight);
+    }
     SetWindowPos(combo_, nullptr, place.left, place.top, width, height * (visibleEntries + 1),
                  SWP_NOZORDER | SWP_NOACTIVATE);
     auto item = SendMessageW(combo_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
@@ -140,6 +154,22 @@ void OptionList::place(const RECT& place) {
         // The field takes its new height when the box is sized again.
         SetWindowPos(combo_, nullptr, 0, 0, width, height * (visibleEntries + 1),
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    return fieldHeight > 0 && closedHeight() == height ? fieldHeight : item;
+}
+
+void OptionList::holdDrawing() {
+    if (!drawingHeld_) {
+        SendMessageW(combo_, WM_SETREDRAW, FALSE, 0);
+        drawingHeld_ = true;
+    }
+}
+
+void OptionList::drawHeld() {
+    if (drawingHeld_) {
+        drawingHeld_ = false;
+        SendMessageW(combo_, WM_SETREDRAW, TRUE, 0);
+        RedrawWindow(combo_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
     }
 }
 
@@ -152,9 +182,8 @@ void OptionList::mark(int entry) const {
     }
 }
 
-LRESULT CALLBACK OptionList::subclass(HWND combo, UINT message, WPARAM wParam, LPARAM lParam,
-                                      UINT_PTR /*id*/, DWORD_PTR self) {
-    auto* list = reinterpret_cast<OptionList*>(self);
+LRESULT CALLBACK OptionList::procedure(HWND combo, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* list = reinterpret_cast<OptionList*>(GetWindowLongPtrW(combo, GWLP_USERDATA));
     switch (message) {
     case WM_MOUSEWHEEL:
         // A wheel merely passing over the list must not change the choice.
@@ -165,20 +194,18 @@ LRESULT CALLBACK OptionList::subclass(HWND combo, UINT message, WPARAM wParam, L
     case WM_SETTEXT:
         if (!list->own_) {
             // Text set from outside, as an assistive tool does: an edit like any other.
-            const LRESULT result = DefSubclassProc(combo, message, wParam, lParam);
+            const LRESULT result =
+                CallWindowProcW(list->boxProcedure_, combo, message, wParam, lParam);
             SendMessageW(GetParent(combo), WM_COMMAND,
                          MAKEWPARAM(GetDlgCtrlID(combo), CBN_EDITCHANGE),
                          reinterpret_cast<LPARAM>(combo));
             return result;
         }
         break;
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(combo, subclass, 1);
-        break;
     default:
         break;
     }
-    return DefSubclassProc(combo, message, wParam, lParam);
+    return CallWindowProcW(list->boxProcedure_, combo, message, wParam, lParam);
 }
 
 } // namespace hourvault::win32

@@ -48,18 +48,26 @@ public:
     // true if that was an edit, which drops the choice.
     bool edited();
 
-    // Places the list, its closed field as high as the place, its drop-down below.
-    void place(const RECT& place);
+    // Places the list, its closed field as high as the place, its drop-down below; the height
+    // of its field's text area for that, which another list of the same font can be given
+    // to begin with (0: none known).
+    LRESULT place(const RECT& place, LRESULT fieldHeight = 0);
+
+    // The program's changes of the list are drawn once, when the event at hand is handled:
+    // each entry added would otherwise be drawn by itself.
+    void holdDrawing();
+    void drawHeld();
 
 private:
-    static LRESULT CALLBACK subclass(HWND combo, UINT message, WPARAM wParam, LPARAM lParam,
-                                     UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK procedure(HWND combo, UINT message, WPARAM wParam, LPARAM lParam);
     void mark(int entry) const;
 
     HWND combo_ = nullptr;
+    WNDPROC boxProcedure_ = nullptr;
     int chosen_ = -1;
     // Set while the program itself changes the list.
     bool own_ = false;
+    bool drawingHeld_ = false;
 };
 
 } // namespace hourvault::win32
