@@ -1,0 +1,25 @@
+#include "win32_first_paint_probe.h"
+
+#include <psapi.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace hourvault::bench {
+
+void reportFirstPaint(HWND window) {
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    GdiFlush();
+    // Under Wine these are the process's own VmHWM and VmRSS.
+    PROCESS_MEMORY_COUNTERS memory{};
+    memory.cb = sizeof memory;
+    GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
+    std::printf("vmhwm_kib=%lu rss_kib=%lu\n",
+                static_cast<unsigned long>(memory.PeakWorkingSetSize / 1024),
+                static_cast<unsigned long>(memory.WorkingSetSize / 1024));
+    std::fflush(stdout);
+    std::_Exit(0);
+}
+
+} // namespace hourvault::bench

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <windows.h>
+
+namespace hourvault::bench {
+
+// Paints the shown window and all its controls now, as the first frame would be painted, then
+// prints one line and ends the program:
+//   vmhwm_kib=<peak RSS> rss_kib=<RSS>
+// Whoever starts the program takes the time the line arrives as the time of the first paint.
+[[noreturn]] void reportFirstPaint(HWND window);
+
+} // namespace hourvault::bench

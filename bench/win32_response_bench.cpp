@@ -1,0 +1,132 @@
+// What a user waits for in the open Windows main window: a Calculate click until both results
+// show, and a pick in the camera or resolution list until the recording-rate list is rebuilt.
+// Each response of the window's is timed alone, from the notification that reports the click or
+// the pick (what the button or the list does itself comes before), and the window catches up on
+// its repaints between two of them. Prints the median, fastest and slowest response.
+
+#include "calculator_window.h"
+#include "control_ids.h"
+#include "expected_texts.h"
+#include "pictures.h"
+#include "text.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using hourvault::ListId;
+
+HWND named(HWND window, std::string_view name) {
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (hourvault::win32::controlName(GetDlgCtrlID(child)) == name) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+void repaint() {
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        DispatchMessageW(&message);
+    }
+}
+
+// A pick of the entry as the list makes it: its selection, which it shows in its field.
+void select(HWND window, ListId list, int entry) {
+    HWND combo = named(window, hourvault::main_window::objectName(list));
+    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+}
+
+// What the window does then: the list reports the pick to it (CBN_SELCHANGE).
+void answerPick(HWND window, ListId list) {
+    HWND combo = named(window, hourvault::main_window::objectName(list));
+    SendMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+}
+
+void pick(HWND window, ListId list, int entry) {
+    select(window, list, entry);
+    answerPick(window, list);
+}
+
+void pickTypical(HWND window) {
+    for (const ListId list : hourvault::allLists) {
+        HWND combo = named(window, hourvault::main_window::objectName(list));
+        const std::wstring text = hourvault::win32::wide(hourvault::expected::typical.choice(list));
+        pick(window, list,
+             static_cast<int>(SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                           reinterpret_cast<LPARAM>(text.c_str()))));
+    }
+    repaint();
+}
+
+void report(const char* name, std::vector<double> samples) {
+    std::sort(samples.begin(), samples.end());
+    std::printf("%-16s median %8.1f us   min %8.1f us   max %8.1f us   (%zu responses)\n", name,
+                samples[samples.size() / 2], samples.front(), samples.back(), samples.size());
+}
+
+std::vector<double> time(int rounds, const std::function<void(int)>& before,
+                         const std::function<void(int)>& action) {
+    LARGE_INTEGER frequency{};
+    QueryPerformanceFrequency(&frequency);
+    std::vector<double> samples;
+    for (int round = 0; round < rounds; ++round) {
+        before(round);
+        LARGE_INTEGER start{};
+        LARGE_INTEGER end{};
+        QueryPerformanceCounter(&start);
+        action(round);
+        QueryPerformanceCounter(&end);
+        samples.push_back(static_cast<double>(end.QuadPart - start.QuadPart) * 1e6 /
+                          static_cast<double>(frequency.QuadPart));
+        repaint();
+    }
+    return samples;
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*arguments*/, int show) {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    const hourvault::win32::PictureReader pictures;
+    hourvault::win32::CalculatorWindow calculator;
+    calculator.show(show);
+    HWND window = calculator.handle();
+    repaint();
+    pickTypical(window);
+    constexpr int rounds = 500;
+    HWND calculate = named(window, "cmdCalculate");
+    HWND hours = named(window, "txtHours");
+    report("Calculate", time(
+                            rounds, [hours](int) { SetWindowTextW(hours, L""); },
+                            [window, calculate](int) {
+                                SendMessageW(window, WM_COMMAND,
+                                             MAKEWPARAM(GetDlgCtrlID(calculate), BN_CLICKED),
+                                             reinterpret_cast<LPARAM>(calculate));
+                            }));
+    const std::wstring shown = hourvault::win32::windowText(hours);
+    if (shown != hourvault::win32::wide(hourvault::expected::typical.hours)) {
+        std::printf("Calculate did not show the typical request's hours\n");
+        return 1;
+    }
+    for (const ListId list : {ListId::cameras, ListId::resolution}) {
+        pickTypical(window);
+        report(list == ListId::cameras ? "camera pick" : "resolution pick",
+               time(
+                   rounds, [window, list](int round) { select(window, list, round % 2); },
+                   [window, list](int) { answerPick(window, list); }));
+    }
+    return 0;
+}

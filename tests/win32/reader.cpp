@@ -1,0 +1,145 @@
+// Reads the running Windows program from outside, as assistive tools and test robots do, and
+// prints it as one line of JSON: each of its windows that shows, with its title and place on
+// the screen, and each control by name with its kind, text, entries, place and whether it
+// shows; which control holds the focus; and a message box that is open, with its texts.
+// Usage: reader.exe
+
+#include "control_ids.h"
+#include "message_loop.h"
+#include "text.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace hourvault;
+
+std::string quoted(const std::wstring& text) {
+    std::string out = "\"";
+    for (const char c : win32::utf8(text)) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+// The text of a window of another program, which only answers by message.
+std::wstring textOf(HWND window) {
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length);
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                        SMTO_ABORTIFHUNG, 2000, &copied);
+    text.resize(copied);
+    return text;
+}
+
+std::wstring className(HWND window) {
+    wchar_t name[64]{};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+std::string place(HWND window) {
+    RECT box{};
+    GetWindowRect(window, &box);
+    return "[" + std::to_string(box.left) + "," + std::to_string(box.top) + "," +
+           std::to_string(box.right) + "," + std::to_string(box.bottom) + "]";
+}
+
+std::string entriesOf(HWND list) {
+    std::string out = "[";
+    const auto count = SendMessageW(list, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        std::wstring entry(std::size_t(SendMessageW(list, CB_GETLBTEXTLEN, i, 0)) + 1, L'\0');
+        entry.resize(std::size_t(
+            SendMessageW(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry.data()))));
+        out += (i > 0 ? "," : "") + quoted(entry);
+    }
+    return out + "]";
+}
+
+std::string controlsOf(HWND window, const HelpWindowSpec* help, HWND focus) {
+    std::string out = "{";
+    bool first = true;
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        const std::string_view name = win32::controlName(GetDlgCtrlID(child), help);
+        if (name.empty()) {
+            continue;
+        }
+        const std::wstring kind = className(child);
+        out += std::string(first ? "" : ",") + "\"" + std::string(name) +
+               "\":{\"kind\":" + quoted(kind) + ",\"text\":" + quoted(textOf(child)) +
+               ",\"shown\":" + (IsWindowVisible(child) ? "true" : "false") +
+               ",\"focused\":" + (focus == child || IsChild(child, focus) ? "true" : "false") +
+               ",\"place\":" + place(child);
+        if (kind == L"ComboBox") {
+            out += ",\"entries\":" + entriesOf(child) + ",\"dropped\":" +
+                   (SendMessageW(child, CB_GETDROPPEDSTATE, 0, 0) != 0 ? "true" : "false");
+        }
+        out += "}";
+        first = false;
+    }
+    return out + "}";
+}
+
+struct Found {
+    std::vector<HWND> windows;
+};
+
+BOOL CALLBACK collect(HWND window, LPARAM found) {
+    const std::wstring kind = className(window);
+    if (IsWindowVisible(window) &&
+        (kind == win32::mainWindowClass || kind == win32::helpWindowClass || kind == L"#32770")) {
+        reinterpret_cast<Found*>(found)->windows.push_back(window);
+    }
+    return TRUE;
+}
+
+} // namespace
+
+int main() {
+    Found found;
+    EnumWindows(collect, reinterpret_cast<LPARAM>(&found));
+    std::string out = "{\"windows\":[";
+    bool first = true;
+    for (HWND window : found.windows) {
+        GUITHREADINFO thread{};
+        thread.cbSize = sizeof thread;
+        GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
+        const std::wstring kind = className(window);
+        const std::wstring title = textOf(window);
+        const HelpWindowSpec* help = nullptr;
+        for (const HelpWindowSpec* spec : {&aboutWindow, &glossaryWindow}) {
+            if (kind == win32::helpWindowClass && title == win32::wide(spec->caption)) {
+                help = spec;
+            }
+        }
+        out += std::string(first ? "" : ",") + "{\"kind\":" + quoted(kind) +
+               ",\"title\":" + quoted(title) + ",\"place\":" + place(window) +
+               ",\"active\":" + (thread.hwndActive == window ? "true" : "false");
+        if (kind == L"#32770") {
+            out += ",\"text\":" + quoted(textOf(GetDlgItem(window, 0xFFFF)));
+        } else {
+            out += ",\"controls\":" + controlsOf(window, help, thread.hwndFocus);
+        }
+        out += "}";
+        first = false;
+    }
+    std::puts((out + "]}").c_str());
+    return 0;
+}
