@@ -30,6 +30,7 @@ if missing:
     sys.exit(f"end_to_end needs {', '.join(missing)}: install the test tools with: "
              "scripts/setup tests")
 
+import on_windows  # noqa: E402
 import session  # noqa: E402
 from accessibility import (Atspi, GLib, Relation, Role, State, act, children,  # noqa: E402
                            click, descendants, has, heard, listener, named, on_screen, on_the_bus,
@@ -56,6 +57,10 @@ TERMS = {"# of Cameras :": "This is the number of cameras",
          "Recording Rate :": "This is the number of images",
          "Audio Quality :": "This is the sampling rate of",
          "HDD Size :": "Ostrel DVRs work with hard disk"}
+# Each list's name as its control carries it, in the same order, for a reader of the Windows
+# program, which knows controls by name.
+NAMES = dict(zip(LISTS, re.findall(r'\{ListId::\w+, "(\w+)"', (
+    Path(__file__).parents[2] / "layout" / "main_window.h").read_text())))
 # The pictures of each model, those of the chosen one showing.
 MODELS = {"TX-4160": ["TX-4160, 16 channel digital video recorder", "The recorders, TX-4160 lit"],
           "TX-4090": ["TX-4090, 9 channel digital video recorder", "The recorders, TX-4090 lit"]}
@@ -73,6 +78,9 @@ class Run:  # one set-up: how the program starts, where its pictures go, what wa
     readme: Path | None = None  # for the README's pictures, if this run takes them
     wm: str | None = None
     env: dict | None = None
+    reader: Path | None = None  # for the Windows program
+    title: str = TITLE
+    names: dict = None
 
     def shot(self, step, readme=None):
         if readme and self.readme:
@@ -382,7 +390,10 @@ def main():
     parser.add_argument("folder", type=Path, nargs="?", help="for a picture of each step")
     parser.add_argument("--readme-shots", type=Path, metavar="DIR", help="and the README's shots")
     parser.add_argument("--scale", type=int, default=1, help="2 for a screen at 200 %%")
+    parser.add_argument("--windows", type=Path, metavar="READER",
+                        help="PROGRAM is the Windows program, run under Wine, read by READER")
     args, failed = parser.parse_args(), 0
+    runs = [("wine", on_windows.set_up, on_windows.SCENARIOS)] if args.windows else RUNS
     shots = args.folder or args.program.resolve().parents[1] / "end_to_end"
     for folder in filter(None, (shots, args.readme_shots)):
         folder.mkdir(parents=True, exist_ok=True)
@@ -392,10 +403,11 @@ def main():
             session.open_session(private, args.scale)
             Atspi.get_desktop(0).set_cache_mask(Atspi.Cache.NONE)  # every read asks the program
             listener.register("object:text-changed")
-            for tag, set_up, scenarios in RUNS:
+            for tag, set_up, scenarios in runs:
                 began, servers = time.monotonic(), len(session.started)
                 run = Run(tag, [args.program.resolve()], shots,
-                          args.readme_shots if set_up is openbox else None)
+                          args.readme_shots if set_up in (openbox, on_windows.set_up) else None,
+                          reader=args.windows, names=NAMES)
                 try:
                     set_up(run)
                     for scenario in scenarios:

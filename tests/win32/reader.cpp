@@ -1,7 +1,8 @@
 // Reads the running Windows program from outside, as assistive tools and test robots do, and
 // prints it as one line of JSON: each of its windows that shows, with its title and place on
 // the screen, and each control by name with its kind, text, entries, place and whether it
-// shows; which control holds the focus; and a message box that is open, with its texts.
+// shows and holds the focus; a message box that is open, with its text; and an open drop-down,
+// with the height and the first shown of its entries.
 // Usage: reader.exe
 
 #include "control_ids.h"
@@ -104,7 +105,8 @@ struct Found {
 BOOL CALLBACK collect(HWND window, LPARAM found) {
     const std::wstring kind = className(window);
     if (IsWindowVisible(window) &&
-        (kind == win32::mainWindowClass || kind == win32::helpWindowClass || kind == L"#32770")) {
+        (kind == win32::mainWindowClass || kind == win32::helpWindowClass || kind == L"#32770" ||
+         kind == L"ComboLBox")) {
         reinterpret_cast<Found*>(found)->windows.push_back(window);
     }
     return TRUE;
@@ -134,6 +136,9 @@ int main() {
                ",\"active\":" + (thread.hwndActive == window ? "true" : "false");
         if (kind == L"#32770") {
             out += ",\"text\":" + quoted(textOf(GetDlgItem(window, 0xFFFF)));
+        } else if (kind == L"ComboLBox") {
+            out += ",\"entryHeight\":" + std::to_string(SendMessageW(window, LB_GETITEMHEIGHT, 0, 0)) +
+                   ",\"firstShown\":" + std::to_string(SendMessageW(window, LB_GETTOPINDEX, 0, 0));
         } else {
             out += ",\"controls\":" + controlsOf(window, help, thread.hwndFocus);
         }

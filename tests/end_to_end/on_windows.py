@@ -1,0 +1,117 @@
+# The Windows program under Wine, in the test's X server under openbox: driven by real keys and
+# clicks (xdotool), read back from outside by the tests' reader, which lists its windows and
+# controls by name (tests/win32/reader.cpp), as a test robot or an assistive tool reads them.
+import json
+import os
+import subprocess
+import tempfile
+from pathlib import Path
+
+import session
+from session import expect, keys, xdo
+
+WINE_RUN = Path(__file__).parents[2] / "cmake" / "wine-run"
+
+def wine(run, program):  # a program of the build, in the Wine session the test shares
+    return [str(WINE_RUN), str(program)]
+
+def read(run):  # the program's windows as the reader sees them, by title (a drop-down by kind)
+    # Into a file: a Wine server it starts would keep a pipe open, and a read of it waiting.
+    with tempfile.TemporaryFile() as seen:
+        subprocess.run(wine(run, run.reader), env=run.env, stdout=seen, timeout=30, check=True)
+        seen.seek(0)
+        windows = json.load(seen)["windows"]
+    return {window["title"] or window["kind"]: window for window in windows}
+
+def controls(run, title):
+    return read(run)[title]["controls"]
+
+def click_on(place, right=None):  # the middle of a place on the screen, or this far from its right
+    left, top, end, bottom = place
+    xdo("mousemove", "--sync", end - right if right else (left + end) // 2, (top + bottom) // 2,
+        "click", 1)
+
+def texts(run, title, *names):
+    found = controls(run, title)
+    return {name: found[name]["text"] for name in names}
+
+def set_up(run):  # openbox, the program, and its main window active
+    run.env = dict(os.environ, HOURVAULT_WINE_DISPLAY="inherit")
+    session.start("openbox", stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    expect("the window manager", lambda: subprocess.run(
+        ["xdotool", "get_num_desktops"], capture_output=True).returncode, 0)
+    # Wine's own services outlive the program by a moment and say so as the X server goes.
+    run.process = session.start(*wine(run, run.command[0]), stderr=subprocess.DEVNULL,
+                                env=dict(run.env, HOURVAULT_WINE_NEW_SESSION="1"))
+    xdo("search", "--sync", "--name", f"^{run.title}$")
+    expect("the main window", lambda: run.title in read(run))
+    xdo("windowactivate", "--sync", session.found(run.title))
+
+def start(run):
+    from end_to_end import PROMPTS  # noqa: E402 (the texts every test expects)
+    lists = {key: name for key, name in run.names.items()}
+    expect("the start", lambda: ({key: controls(run, run.title)[name]["text"]
+                                  for key, name in lists.items()},
+                                 texts(run, run.title, "txtHours", "txtDays", "txtFormat"),
+                                 controls(run, run.title)["cmdCalculate"]["focused"]),
+           (PROMPTS, {"txtHours": "", "txtDays": "", "txtFormat": "NTSC"}, True))
+    run.shot("1-start")
+
+def typical_request(run):  # by keys along the focus order, then by clicks on drop-down entries
+    from end_to_end import RESULTS, TYPICAL  # noqa: E402
+    keys("Tab", "Tab", "Down", "Tab", "Tab", *["Down"] * 8, "Tab", "Down", "Down")
+    for key in ("resolution", "quality", "rate"):
+        name = run.names[key]
+        click_on(controls(run, run.title)[name]["place"], right=8)
+        expect(f"{key} dropped down", lambda: controls(run, run.title)[name]["dropped"], True)
+        shown = expect("its drop-down", lambda: read(run)["ComboLBox"])
+        row = controls(run, run.title)[name]["entries"].index(TYPICAL[key]) - shown["firstShown"]
+        left, top, right, _ = shown["place"]
+        click_on([left, top + row * shown["entryHeight"], right,
+                  top + (row + 1) * shown["entryHeight"]])
+        expect(f"{key} picked", lambda: controls(run, run.title)[name]["text"], TYPICAL[key])
+    click_on(controls(run, run.title)["cmdCalculate"]["place"])
+    expect("the typical request", lambda: texts(run, run.title, "txtHours", "txtDays"),
+           dict(zip(("txtHours", "txtDays"), RESULTS.values())))
+    run.shot("2-typical", readme="windows-1-calculation")
+
+def missing_data(run):  # Clear, then Calculate: the box names the cameras, the focus goes there
+    from end_to_end import MISSING  # noqa: E402
+    keys("ctrl+c")
+    click_on(controls(run, run.title)["cmdCalculate"]["place"])
+    box = expect("the Missing Data box", lambda: read(run).get("Missing Data"))
+    assert box["text"] == MISSING["cameras"], box
+    run.shot("3-missing-data")
+    keys("Return")
+    expect("the cameras list focused", lambda: controls(run, run.title)["cameras"]["focused"],
+           True)
+
+def model_and_format(run):  # by the menu bar's keys: the TX-4090, then PAL
+    keys("F10", "Right", "Down", "Down", "Return")
+    keys("F10", "Right", "Right", "Down", "Down", "Return")
+    shown = lambda: {name: controls(run, run.title)[name]["shown"]
+                     for name in ("favor16", "TX4160", "favor9", "TX4090")}
+    expect("the TX-4090's pictures", shown,
+           {"favor16": False, "TX4160": False, "favor9": True, "TX4090": True})
+    expect("PAL, nine cameras", lambda: (texts(run, run.title, "txtFormat")["txtFormat"],
+                                         controls(run, run.title)["cameras"]["entries"][-1]),
+           ("PAL", "9"))
+    run.shot("4-tx4090-pal")
+
+def help_windows(run):  # each takes the main window's place and gives it back
+    for title, opening, closing, readme in (
+            ("Glossary of Terms", ("ctrl+g",), ("Return",), "windows-2-glossary"),
+            ("About this program...", ("F10", "Right", "Right", "Right", "Down", "Up", "Return"),
+             ("alt+F4",), "windows-3-about")):
+        keys(*opening)
+        expect(f"the {title} window alone", lambda: sorted(read(run)), [title])
+        run.shot(readme.split("-", 2)[-1], readme=readme)
+        keys(*closing)
+        expect("the main window back", lambda: sorted(read(run)), [run.title])
+
+def exit_program(run):  # File > Exit by its key, in the main window brought forward again
+    xdo("windowactivate", "--sync", session.found(run.title))
+    keys("ctrl+x")
+    expect("the exit status", run.process.poll, 0)
+
+SCENARIOS = (start, typical_request, missing_data, model_and_format, help_windows, exit_program)
