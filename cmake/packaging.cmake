@@ -1,7 +1,7 @@
 # `cpack -G DEB` in a release build makes the Debian package (scripts/package runs it).
 set(CPACK_PACKAGE_NAME hourvault)
-set(CPACK_PACKAGE_VENDOR "The Hourvault developers")
-set(CPACK_PACKAGE_CONTACT "The Hourvault developers <hourvault@users.noreply.github.com>")
+set(CPACK_PACKAGE_VENDOR "${HOURVAULT_VENDOR}")
+set(CPACK_PACKAGE_CONTACT "${HOURVAULT_VENDOR} <hourvault@users.noreply.github.com>")
 # The version, the summary (the package's synopsis) and the homepage come from project().
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)

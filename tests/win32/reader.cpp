@@ -3,13 +3,18 @@
 // the screen, and each control by name with its kind, text, entries, place and whether it
 // shows and holds the focus; a message box that is open, with its text; and an open drop-down,
 // with the height and the first shown of its entries.
-// Usage: reader.exe
+// With --shortcut FILE.lnk it reads a shortcut instead: its target, icon and description.
+// Usage: reader.exe [--shortcut FILE.lnk]
 
 #include "control_ids.h"
 #include "message_loop.h"
 #include "text.h"
 
 #include <windows.h>
+
+#include <objbase.h>
+#include <shellapi.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <string>
@@ -112,9 +117,41 @@ BOOL CALLBACK collect(HWND window, LPARAM found) {
     return TRUE;
 }
 
+// A shortcut as the shell reads it, as one line of JSON.
+int readShortcut(const wchar_t* file) {
+    CoInitialize(nullptr);
+    IShellLinkW* link = nullptr;
+    IPersistFile* persisted = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                reinterpret_cast<void**>(&link))) ||
+        FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persisted))) ||
+        FAILED(persisted->Load(file, STGM_READ))) {
+        std::puts("{}");
+        return 1;
+    }
+    wchar_t target[MAX_PATH]{};
+    wchar_t icon[MAX_PATH]{};
+    wchar_t description[INFOTIPSIZE]{};
+    int iconIndex = 0;
+    link->GetPath(target, MAX_PATH, nullptr, 0);
+    link->GetIconLocation(icon, MAX_PATH, &iconIndex);
+    link->GetDescription(description, INFOTIPSIZE);
+    std::puts(("{\"target\":" + quoted(target) + ",\"icon\":" + quoted(icon) + ",\"iconIndex\":" +
+               std::to_string(iconIndex) + ",\"description\":" + quoted(description) + "}")
+                  .c_str());
+    persisted->Release();
+    link->Release();
+    return 0;
+}
+
 } // namespace
 
 int main() {
+    int count = 0;
+    wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (count == 3 && std::wstring(arguments[1]) == L"--shortcut") {
+        return readShortcut(arguments[2]);
+    }
     Found found;
     EnumWindows(collect, reinterpret_cast<LPARAM>(&found));
     std::string out = "{\"windows\":[";
@@ -137,8 +174,9 @@ int main() {
         if (kind == L"#32770") {
             out += ",\"text\":" + quoted(textOf(GetDlgItem(window, 0xFFFF)));
         } else if (kind == L"ComboLBox") {
-            out += ",\"entryHeight\":" + std::to_string(SendMessageW(window, LB_GETITEMHEIGHT, 0, 0)) +
-                   ",\"firstShown\":" + std::to_string(SendMessageW(window, LB_GETTOPINDEX, 0, 0));
+            out +=
+                ",\"entryHeight\":" + std::to_string(SendMessageW(window, LB_GETITEMHEIGHT, 0, 0)) +
+                ",\"firstShown\":" + std::to_string(SendMessageW(window, LB_GETTOPINDEX, 0, 0));
         } else {
             out += ",\"controls\":" + controlsOf(window, help, thread.hwndFocus);
         }
