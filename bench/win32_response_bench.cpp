@@ -7,11 +7,8 @@
 #include "calculator_window.h"
 #include "control_ids.h"
 #include "expected_texts.h"
-#include "pictures.h"
+#include "program_services.h"
 #include "text.h"
-
-#include <commctrl.h>
-#include <objbase.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -97,10 +94,7 @@ std::vector<double> time(int rounds, const std::function<void(int)>& before,
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*arguments*/, int show) {
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
-    const hourvault::win32::PictureReader pictures;
+    const hourvault::win32::ProgramServices services;
     hourvault::win32::CalculatorWindow calculator;
     calculator.show(show);
     HWND window = calculator.handle();

@@ -8,6 +8,7 @@ namespace hourvault {
 
 // The six option lists, in the order Calculate checks them.
 enum class ListId { cameras, resolution, quality, frameRate, audio, hddsize };
+inline constexpr std::size_t listCount = 6;
 
 [[nodiscard]] constexpr std::size_t indexOf(ListId list) {
     return static_cast<std::size_t>(list);
@@ -21,7 +22,7 @@ struct ListTexts {
 };
 
 // One row per list, in ListId's order.
-inline constexpr std::array<ListTexts, 6> listTexts{{
+inline constexpr std::array<ListTexts, listCount> listTexts{{
     {ListId::cameras, "< select # of cameras >", "You must select the number of cameras."},
     {ListId::resolution, "< select resolution >", "You must select the resolution."},
     {ListId::quality, "< select picture quality >", "You must select the picture quality."},
@@ -34,15 +35,17 @@ inline constexpr std::array<ListTexts, 6> listTexts{{
 // The title of the box that names a list without a choice.
 inline constexpr std::string_view missingDataTitle = "Missing Data";
 
-[[nodiscard]] constexpr bool rowsFollowListOrder() {
-    for (std::size_t i = 0; i < listTexts.size(); ++i) {
-        if (indexOf(listTexts.at(i).list) != i) {
+// Whether a table of rows, each naming its list, holds one row per list in ListId's order, so
+// that a list's row is found by its index.
+template <typename Rows> [[nodiscard]] constexpr bool inListOrder(const Rows& rows) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (indexOf(rows.at(i).list) != i) {
             return false;
         }
     }
-    return true;
+    return rows.size() == listCount;
 }
-static_assert(rowsFollowListOrder(), "listTexts must hold one row per list, in ListId's order");
+static_assert(inListOrder(listTexts), "listTexts must hold one row per list, in ListId's order");
 
 // Every list, in checking order.
 inline constexpr std::array<ListId, listTexts.size()> allLists = [] {

@@ -45,15 +45,7 @@ inline constexpr TwipsRect listPlace{240, 360, 2295, 315};
     return listPlaces.at(indexOf(list)).name;
 }
 
-[[nodiscard]] constexpr bool placesFollowListOrder() {
-    for (std::size_t i = 0; i < listPlaces.size(); ++i) {
-        if (indexOf(listPlaces.at(i).list) != i) {
-            return false;
-        }
-    }
-    return true;
-}
-static_assert(placesFollowListOrder(), "listPlaces must hold one row per list, in ListId's order");
+static_assert(inListOrder(listPlaces), "listPlaces must hold one row per list, in ListId's order");
 
 // Tab and Shift+Tab visit the controls in this order, from Calculate round again.
 extern const std::array<Role, 10> focusOrder;

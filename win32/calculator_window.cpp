@@ -9,6 +9,7 @@
 #include "message_loop.h"
 #include "pictures.h"
 #include "text.h"
+#include "window_class.h"
 
 #include <oleacc.h>
 
@@ -22,10 +23,6 @@ constexpr DWORD windowStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 // Posted when a help window has gone, for it to be destroyed outside its own messages.
 constexpr UINT helpWindowGone = WM_APP + 1;
-
-COLORREF colour(const Rgb& rgb) {
-    return RGB(rgb.red, rgb.green, rgb.blue);
-}
 
 HMENU asMenu(int id) {
     return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
@@ -41,18 +38,9 @@ HWND makeControl(const wchar_t* type, const std::wstring& text, DWORD style, DWO
 } // namespace
 
 CalculatorWindow::CalculatorWindow()
-    : chromeBrush_(CreateSolidBrush(colour(main_window::look.background))) {
-    static const bool registered = [] {
-        WNDCLASSEXW type{};
-        type.cbSize = sizeof type;
-        type.lpfnWndProc = procedure;
-        type.hInstance = GetModuleHandleW(nullptr);
-        type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        type.hIcon = loadProgramIcon(ICON_BIG, standardDpi);
-        type.hIconSm = loadProgramIcon(ICON_SMALL, standardDpi);
-        type.lpszClassName = mainWindowClass;
-        return RegisterClassExW(&type) != 0;
-    }();
+    : chromeBrush_(CreateSolidBrush(colourOf(main_window::look.background))) {
+    static const bool registered =
+        registerWindowClass(mainWindowClass, ownedProcedure<CalculatorWindow>, true);
     if (!registered) {
         return;
     }
@@ -398,19 +386,6 @@ void CalculatorWindow::returnFromHelpWindow() {
     PostMessageW(window_, helpWindowGone, 0, 0);
 }
 
-LRESULT CALLBACK CalculatorWindow::procedure(HWND window, UINT message, WPARAM wParam,
-                                             LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<CalculatorWindow*>(
-            reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        self->window_ = window;
-    }
-    auto* self = reinterpret_cast<CalculatorWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return self != nullptr ? self->handle(message, wParam, lParam)
-                           : DefWindowProcW(window, message, wParam, lParam);
-}
-
 LRESULT CalculatorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
@@ -437,8 +412,8 @@ LRESULT CalculatorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         const Look look = main_window::lookOf(
             from == control(Role::format) ? ControlKind::formatLabel : ControlKind::label);
-        SetTextColor(target, colour(look.text));
-        SetBkColor(target, colour(look.background));
+        SetTextColor(target, colourOf(look.text));
+        SetBkColor(target, colourOf(look.background));
         return reinterpret_cast<LRESULT>(chromeBrush_);
     }
     case WM_ERASEBKGND: {

@@ -9,6 +9,8 @@
 #include "option_list.h"
 #include "window_primitives.h"
 
+#include "window_class.h"
+
 #include <windows.h>
 
 #include <array>
@@ -43,7 +45,8 @@ private:
     void focusList(ListId list) override;
     void showMessage(std::string_view text, std::string_view title) override;
 
-    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    friend LRESULT CALLBACK ownedProcedure<CalculatorWindow>(HWND, UINT, WPARAM, LPARAM);
+    void attach(HWND window) { window_ = window; }
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void createControls();
     void stackControls() const;

@@ -2,6 +2,7 @@
 
 #include "dpi.h"
 #include "text.h"
+#include "window_class.h"
 
 namespace hourvault::win32 {
 
@@ -17,12 +18,8 @@ struct FrameData {
     std::optional<main_window::LineSpec> line;
 };
 
-COLORREF colour(const Rgb& rgb) {
-    return RGB(rgb.red, rgb.green, rgb.blue);
-}
-
 void drawRect(HDC target, const RECT& rect, const Rgb& rgb) {
-    HPEN pen = CreatePen(PS_SOLID, 1, colour(rgb));
+    HPEN pen = CreatePen(PS_SOLID, 1, colourOf(rgb));
     HGDIOBJ previous = SelectObject(target, pen);
     SelectObject(target, GetStockObject(NULL_BRUSH));
     Rectangle(target, rect.left, rect.top, rect.right, rect.bottom);
@@ -35,7 +32,7 @@ void paint(HWND frame, const FrameData& data) {
     HDC target = BeginPaint(frame, &paint);
     RECT area{};
     GetClientRect(frame, &area);
-    HBRUSH background = CreateSolidBrush(colour(main_window::look.background));
+    HBRUSH background = CreateSolidBrush(colourOf(main_window::look.background));
     FillRect(target, &area, background);
 
     HGDIOBJ previousFont = SelectObject(target, data.font);
@@ -50,7 +47,7 @@ void paint(HWND frame, const FrameData& data) {
     const UINT dpi = dpiOf(frame);
     if (data.line) {
         HPEN pen = CreatePen(PS_SOLID, MulDiv(1, static_cast<int>(dpi), standardDpi),
-                             colour(data.line->colour));
+                             colourOf(data.line->colour));
         HGDIOBJ previous = SelectObject(target, pen);
         const int d = static_cast<int>(dpi);
         MoveToEx(target, pixels(data.line->from.x, d), pixels(data.line->from.y, d), nullptr);
@@ -68,7 +65,7 @@ void paint(HWND frame, const FrameData& data) {
         RECT box{left, 0, left + extent.cx + 2 * padding, metrics.tmHeight};
         FillRect(target, &box, background);
         SetBkMode(target, TRANSPARENT);
-        SetTextColor(target, colour(main_window::look.text));
+        SetTextColor(target, colourOf(main_window::look.text));
         DrawTextW(target, caption.c_str(), static_cast<int>(caption.size()), &box,
                   DT_CENTER | DT_SINGLELINE | DT_NOPREFIX | DT_VCENTER);
     }
@@ -118,15 +115,7 @@ LRESULT CALLBACK frameProcedure(HWND frame, UINT message, WPARAM wParam, LPARAM 
 
 HWND createFrame(HWND parent, int id, const wchar_t* caption, const RECT& place,
                  std::optional<main_window::LineSpec> line) {
-    static const bool registered = [] {
-        WNDCLASSEXW type{};
-        type.cbSize = sizeof type;
-        type.lpfnWndProc = frameProcedure;
-        type.hInstance = GetModuleHandleW(nullptr);
-        type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        type.lpszClassName = frameClass;
-        return RegisterClassExW(&type) != 0;
-    }();
+    static const bool registered = registerWindowClass(frameClass, frameProcedure);
     if (!registered) {
         return nullptr;
     }

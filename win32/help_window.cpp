@@ -8,6 +8,7 @@
 #include "message_loop.h"
 #include "pictures.h"
 #include "text.h"
+#include "window_class.h"
 
 #include <oleacc.h>
 
@@ -17,28 +18,15 @@ namespace {
 
 constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
-COLORREF colour(const Rgb& rgb) {
-    return RGB(rgb.red, rgb.green, rgb.blue);
-}
-
 } // namespace
 
 HelpWindow::HelpWindow(const HelpWindowSpec& spec, const AccessibleNames& names,
                        std::function<void()> dismissed)
     : spec_(spec), names_(names), dismissed_(std::move(dismissed)),
-      background_(CreateSolidBrush(colour(spec.look.background))) {
-    static const bool registered = [] {
-        WNDCLASSEXW type{};
-        type.cbSize = sizeof type;
-        type.lpfnWndProc = procedure;
-        type.hInstance = GetModuleHandleW(nullptr);
-        type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        // No icon of its own: the program's.
-        type.hIcon = loadProgramIcon(ICON_BIG, standardDpi);
-        type.hIconSm = loadProgramIcon(ICON_SMALL, standardDpi);
-        type.lpszClassName = helpWindowClass;
-        return RegisterClassExW(&type) != 0;
-    }();
+      background_(CreateSolidBrush(colourOf(spec.look.background))) {
+    // No icon of its own: the program's.
+    static const bool registered =
+        registerWindowClass(helpWindowClass, ownedProcedure<HelpWindow>, true);
     if (!registered) {
         return;
     }
@@ -134,18 +122,6 @@ void HelpWindow::dismiss() {
     dismissed_();
 }
 
-LRESULT CALLBACK HelpWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self =
-            static_cast<HelpWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        self->window_ = window;
-    }
-    auto* self = reinterpret_cast<HelpWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return self != nullptr ? self->handle(message, wParam, lParam)
-                           : DefWindowProcW(window, message, wParam, lParam);
-}
-
 LRESULT HelpWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
@@ -159,8 +135,8 @@ LRESULT HelpWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_CTLCOLORSTATIC: {
         auto* target = reinterpret_cast<HDC>(wParam);
-        SetTextColor(target, colour(spec_.look.text));
-        SetBkColor(target, colour(spec_.look.background));
+        SetTextColor(target, colourOf(spec_.look.text));
+        SetBkColor(target, colourOf(spec_.look.background));
         return reinterpret_cast<LRESULT>(background_);
     }
     case WM_ERASEBKGND: {

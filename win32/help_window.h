@@ -2,6 +2,8 @@
 
 #include "help_windows.h"
 
+#include "window_class.h"
+
 #include <windows.h>
 
 #include <functional>
@@ -30,7 +32,8 @@ public:
     void show(HWND placeOf);
 
 private:
-    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    friend LRESULT CALLBACK ownedProcedure<HelpWindow>(HWND, UINT, WPARAM, LPARAM);
+    void attach(HWND window) { window_ = window; }
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void layOut(UINT dpi);
     void dismiss();

@@ -3,6 +3,7 @@
 #include "dpi.h"
 #include "dpi_messages.h"
 #include "text.h"
+#include "window_class.h"
 
 #include <objidl.h>
 
@@ -175,25 +176,8 @@ LRESULT CALLBACK pictureProcedure(HWND box, UINT message, WPARAM wParam, LPARAM 
 
 } // namespace
 
-PictureReader::PictureReader() {
-    Gdiplus::GdiplusStartupInput input;
-    Gdiplus::GdiplusStartup(&token_, &input, nullptr);
-}
-
-PictureReader::~PictureReader() {
-    Gdiplus::GdiplusShutdown(token_);
-}
-
 HWND createPicture(HWND parent, int id, const wchar_t* file, const RECT& place) {
-    static const bool registered = [] {
-        WNDCLASSEXW type{};
-        type.cbSize = sizeof type;
-        type.lpfnWndProc = pictureProcedure;
-        type.hInstance = GetModuleHandleW(nullptr);
-        type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        type.lpszClassName = pictureClass;
-        return RegisterClassExW(&type) != 0;
-    }();
+    static const bool registered = registerWindowClass(pictureClass, pictureProcedure);
     if (!registered) {
         return nullptr;
     }

@@ -5,14 +5,11 @@
 #include "dpi.h"
 #include "expected_help_texts.h"
 #include "expected_places.h"
-#include "pictures.h"
+#include "program_services.h"
 #include "window_cases.h"
 #include "window_driver.h"
 
 #include <gtest/gtest.h>
-
-#include <commctrl.h>
-#include <objbase.h>
 
 #include <cstdlib>
 #include <memory>
@@ -438,10 +435,7 @@ TEST_F(WindowTest, ResultsUseTheLocalesDecimalSeparator) {
 } // namespace hourvault::testing
 
 int main(int argc, char** argv) {
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
-    const hourvault::win32::PictureReader pictures;
+    const hourvault::win32::ProgramServices services;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

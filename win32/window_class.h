@@ -1,0 +1,34 @@
+#pragma once
+
+#include "chrome.h"
+
+#include <windows.h>
+
+namespace hourvault::win32 {
+
+// Registers a window class of the program's: its procedure and the arrow cursor, and for a
+// top-level window the program's icon.
+[[nodiscard]] bool registerWindowClass(const wchar_t* name, WNDPROC procedure,
+                                       bool topLevel = false);
+
+[[nodiscard]] constexpr COLORREF colourOf(const Rgb& colour) {
+    return RGB(colour.red, colour.green, colour.blue);
+}
+
+// The procedure of a class whose windows each belong to an object, the one passed to
+// CreateWindowEx as its creation data: the object is told its window (attach) and handles
+// the window's messages (handle), both of which it may keep private to this.
+template <typename Owner>
+LRESULT CALLBACK ownedProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* owner =
+            static_cast<Owner*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
+        owner->attach(window);
+    }
+    auto* owner = reinterpret_cast<Owner*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return owner != nullptr ? owner->handle(message, wParam, lParam)
+                            : DefWindowProcW(window, message, wParam, lParam);
+}
+
+} // namespace hourvault::win32
