@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 namespace hourvault::testing {
@@ -289,6 +290,25 @@ TEST_F(WindowTest, ATextNotPickedIsNoChoice) {
         }
         expectLeft();
     }
+    // Pasted: any text, however long, whatever its characters.
+    TearDown();
+    SetUp();
+    ASSERT_TRUE(computeTypical());
+    std::wstring pasted;
+    for (int i = 0; i < 3000; ++i) {
+        pasted += L"\u0436\u20ac\U0001F600\x01\x7f ";
+    }
+    const std::size_t bytes = (pasted.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    std::memcpy(GlobalLock(memory), pasted.c_str(), bytes);
+    GlobalUnlock(memory);
+    ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard() &&
+                SetClipboardData(CF_UNICODETEXT, memory) != nullptr && CloseClipboard());
+    ASSERT_TRUE(driver_->clickInto(hddsize));
+    key('V', {VK_CONTROL});
+    EXPECT_NE(driver_->text(hddsize), choice(hddsize));
+    key(VK_TAB);
+    expectLeft();
     // Set from outside, as an assistive tool does, while Calculate has the focus.
     TearDown();
     SetUp();
