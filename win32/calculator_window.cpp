@@ -245,10 +245,14 @@ void CalculatorWindow::layOut(UINT dpi) {
     const SIZE outer = windowSizeFor({client.right, client.bottom}, windowStyle, 0, true, dpi);
     SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The icons at this resolution; those they replace were loaded here before.
     for (const int kind : {ICON_BIG, ICON_SMALL}) {
         if (HICON icon = loadProgramIcon(kind, dpi)) {
-            SendMessageW(window_, WM_SETICON, static_cast<WPARAM>(kind),
-                         reinterpret_cast<LPARAM>(icon));
+            if (auto* previous = reinterpret_cast<HICON>(
+                    SendMessageW(window_, WM_SETICON, static_cast<WPARAM>(kind),
+                                 reinterpret_cast<LPARAM>(icon)))) {
+                DestroyIcon(previous);
+            }
         }
     }
 }
