@@ -2,10 +2,11 @@
 # The Windows packages as a Windows user meets them, under Wine in a prefix made afresh: the MSI
 # installs the program under Program Files with its licence and readme, a Start menu shortcut
 # with the program's icon and an Apps & features entry with its name, version and publisher;
-# the installed program opens its window; the same MSI again changes nothing, an older version
-# is refused over it and replaces it; a desktop shortcut comes only when asked for; removing
-# it leaves nothing. msiinfo reads the package's summary and tables; the zip holds three files;
-# the program's version information names it, its maker and the project's version.
+# the installed program opens its window; the same MSI again changes nothing, the same version
+# built again replaces it, an older version is refused over it and replaced by it; a desktop
+# shortcut comes only when asked for; removing it leaves nothing. msiinfo reads the package's
+# summary and tables; the zip holds three files; the program's version information names it,
+# its maker and the project's version.
 # Usage: check_windows_packages.py MSI ZIP WXS PROGRAM READER VERSION VENDOR
 import json
 import re
@@ -14,6 +15,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import uuid
 import zipfile
 from pathlib import Path
 
@@ -64,6 +66,15 @@ def installed(version_wanted):  # one entry, of this version, and every file in 
 def shortcut(path):  # its target, icon and description, as the shell reads them
     windows_path = "C:\\" + "\\".join(path.relative_to(drive).parts)
     return json.loads(wine(reader, "--shortcut", windows_path).stdout)
+
+def rebuilt(target):  # the same package as built again: a product and a package code of its own
+    shutil.copy(msi, target)
+    fields = dict(line.split(": ", 1) for line in summary.splitlines() if ": " in line)
+    code = lambda: "{" + str(uuid.uuid4()).upper() + "}"
+    subprocess.run(["msibuild", target, "-q", f"UPDATE `Property` SET `Value` = '{code()}' "
+                    "WHERE `Property` = 'ProductCode'", "-s", fields["Title"], fields["Author"],
+                    fields["Template"], code()], check=True)
+    return target
 
 def table(name):  # an MSI table's rows, each a list of its columns
     exported = subprocess.run(["msiinfo", "export", msi, name], capture_output=True, text=True,
@@ -140,10 +151,13 @@ with tempfile.TemporaryDirectory(prefix="hourvault-packages-") as private:
 
         assert msiexec("/i", msi) == 0  # the same again: still one entry
         installed(version)
+        again = rebuilt(Path(private) / "hourvault-rebuilt.msi")
+        assert msiexec("/i", again) == 0  # the same version built again replaces it
+        installed(version)
         assert msiexec("/i", older) != 0  # an older one is refused
         installed(version)
 
-        assert msiexec("/x", msi) == 0  # nothing left
+        assert msiexec("/x", again) == 0  # nothing left
         assert entries() == [] and not folder.exists() and not start_menu()
         assert wine("reg", "query", r"HKLM\Software\Hourvault", check=False).returncode != 0
 
