@@ -414,18 +414,14 @@ LRESULT CalculatorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             SetBkColor(target, GetSysColor(COLOR_WINDOW));
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
         }
-        const Look look = main_window::lookOf(
-            from == control(Role::format) ? ControlKind::formatLabel : ControlKind::label);
-        SetTextColor(target, colourOf(look.text));
-        SetBkColor(target, colourOf(look.background));
-        return reinterpret_cast<LRESULT>(chromeBrush_);
+        return labelColours(target,
+                            main_window::lookOf(from == control(Role::format)
+                                                    ? ControlKind::formatLabel
+                                                    : ControlKind::label),
+                            chromeBrush_);
     }
-    case WM_ERASEBKGND: {
-        RECT area{};
-        GetClientRect(window_, &area);
-        FillRect(reinterpret_cast<HDC>(wParam), &area, chromeBrush_);
-        return 1;
-    }
+    case WM_ERASEBKGND:
+        return eraseWith(window_, reinterpret_cast<HDC>(wParam), chromeBrush_);
     case WM_ACTIVATE:
         // The focus goes back where it was, as in a dialog.
         if (LOWORD(wParam) == WA_INACTIVE) {

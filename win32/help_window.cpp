@@ -133,18 +133,10 @@ LRESULT HelpWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         // Closed by the window system, as by OK: the main window comes back.
         dismiss();
         return 0;
-    case WM_CTLCOLORSTATIC: {
-        auto* target = reinterpret_cast<HDC>(wParam);
-        SetTextColor(target, colourOf(spec_.look.text));
-        SetBkColor(target, colourOf(spec_.look.background));
-        return reinterpret_cast<LRESULT>(background_);
-    }
-    case WM_ERASEBKGND: {
-        RECT area{};
-        GetClientRect(window_, &area);
-        FillRect(reinterpret_cast<HDC>(wParam), &area, background_);
-        return 1;
-    }
+    case WM_CTLCOLORSTATIC:
+        return labelColours(reinterpret_cast<HDC>(wParam), spec_.look, background_);
+    case WM_ERASEBKGND:
+        return eraseWith(window_, reinterpret_cast<HDC>(wParam), background_);
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE) {
             SetFocus(ok_);

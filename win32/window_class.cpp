@@ -19,4 +19,17 @@ bool registerWindowClass(const wchar_t* name, WNDPROC procedure, bool topLevel) 
     return RegisterClassExW(&type) != 0;
 }
 
+LRESULT labelColours(HDC target, const Look& look, HBRUSH background) {
+    SetTextColor(target, colourOf(look.text));
+    SetBkColor(target, colourOf(look.background));
+    return reinterpret_cast<LRESULT>(background);
+}
+
+LRESULT eraseWith(HWND window, HDC target, HBRUSH background) {
+    RECT area{};
+    GetClientRect(window, &area);
+    FillRect(target, &area, background);
+    return 1;
+}
+
 } // namespace hourvault::win32

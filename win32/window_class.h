@@ -15,6 +15,13 @@ namespace hourvault::win32 {
     return RGB(colour.red, colour.green, colour.blue);
 }
 
+// A label's colours (WM_CTLCOLORSTATIC): the look's text on its background, which the brush
+// paints; the brush is what the message returns.
+LRESULT labelColours(HDC target, const Look& look, HBRUSH background);
+
+// A window's background, painted with the brush (WM_ERASEBKGND).
+LRESULT eraseWith(HWND window, HDC target, HBRUSH background);
+
 // The procedure of a class whose windows each belong to an object, the one passed to
 // CreateWindowEx as its creation data: the object is told its window (attach) and handles
 // the window's messages (handle), both of which it may keep private to this.
