@@ -51,9 +51,13 @@ CalculatorWindow::CalculatorWindow() {
 
     controls_ = buildMainLayout(*client);
     menus_ = buildMainMenus(*menuBar());
-    shortcuts_ = std::make_unique<ShortcutForwarder>(
-        *this, QList<QAction*>{menus_.command(Command::clear), menus_.command(Command::exit),
-                               menus_.command(Command::glossary)});
+    QList<QAction*> withShortcuts;
+    for (QAction* command : menus_.byCommand) {
+        if (!command->shortcut().isEmpty()) {
+            withShortcuts.append(command);
+        }
+    }
+    shortcuts_ = std::make_unique<ShortcutForwarder>(*this, withShortcuts);
     connectEvents();
 
     calculator_.startUp();
