@@ -38,30 +38,26 @@ void repaint() {
 }
 
 // A pick of the entry as the list makes it: its selection, which it shows in its field.
-void select(HWND window, ListId list, int entry) {
-    HWND combo = named(window, hourvault::main_window::objectName(list));
+void select(HWND combo, int entry) {
     SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
 }
 
-// What the window does then: the list reports the pick to it (CBN_SELCHANGE).
-void answerPick(HWND window, ListId list) {
-    HWND combo = named(window, hourvault::main_window::objectName(list));
-    SendMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+// What the window does then: the list reports the pick to it (CBN_SELCHANGE). The list is
+// found before the clock starts: a walk over the window's children is the bench's, not the
+// window's.
+void answerPick(HWND window, HWND combo, int id) {
+    SendMessageW(window, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(combo));
-}
-
-void pick(HWND window, ListId list, int entry) {
-    select(window, list, entry);
-    answerPick(window, list);
 }
 
 void pickTypical(HWND window) {
     for (const ListId list : hourvault::allLists) {
         HWND combo = named(window, hourvault::main_window::objectName(list));
         const std::wstring text = hourvault::win32::wide(hourvault::expected::typical.choice(list));
-        pick(window, list,
-             static_cast<int>(SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                           reinterpret_cast<LPARAM>(text.c_str()))));
+        select(combo,
+               static_cast<int>(SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                             reinterpret_cast<LPARAM>(text.c_str()))));
+        answerPick(window, combo, GetDlgCtrlID(combo));
     }
     repaint();
 }
@@ -102,12 +98,13 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*argu
     pickTypical(window);
     constexpr int rounds = 500;
     HWND calculate = named(window, "cmdCalculate");
+    const int calculateId = GetDlgCtrlID(calculate);
     HWND hours = named(window, "txtHours");
     report("Calculate", time(
                             rounds, [hours](int) { SetWindowTextW(hours, L""); },
-                            [window, calculate](int) {
+                            [window, calculate, calculateId](int) {
                                 SendMessageW(window, WM_COMMAND,
-                                             MAKEWPARAM(GetDlgCtrlID(calculate), BN_CLICKED),
+                                             MAKEWPARAM(calculateId, BN_CLICKED),
                                              reinterpret_cast<LPARAM>(calculate));
                             }));
     const std::wstring shown = hourvault::win32::windowText(hours);
@@ -117,10 +114,12 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*argu
     }
     for (const ListId list : {ListId::cameras, ListId::resolution}) {
         pickTypical(window);
+        HWND combo = named(window, hourvault::main_window::objectName(list));
+        const int id = GetDlgCtrlID(combo);
         report(list == ListId::cameras ? "camera pick" : "resolution pick",
                time(
-                   rounds, [window, list](int round) { select(window, list, round % 2); },
-                   [window, list](int) { answerPick(window, list); }));
+                   rounds, [combo](int round) { select(combo, round % 2); },
+                   [window, combo, id](int) { answerPick(window, combo, id); }));
     }
     return 0;
 }
