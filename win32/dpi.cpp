@@ -56,6 +56,12 @@ int metricAt(int index, UINT dpi) {
     return MulDiv(GetSystemMetrics(index), static_cast<int>(dpi), static_cast<int>(dpiOf(nullptr)));
 }
 
+void moveToSuggested(HWND window, LPARAM suggested) {
+    const auto* place = reinterpret_cast<const RECT*>(suggested);
+    SetWindowPos(window, nullptr, place->left, place->top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void centreOnMonitor(HWND window, HWND beside) {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;

@@ -20,6 +20,10 @@ namespace hourvault::win32 {
 // A system metric at a resolution: an icon's size, for one.
 [[nodiscard]] int metricAt(int index, UINT dpi);
 
+// After a change of resolution (WM_DPICHANGED, its lParam): the window moves to the place
+// Windows suggests and keeps the size it has laid itself out at.
+void moveToSuggested(HWND window, LPARAM suggested);
+
 // Centres the window on the work area of the monitor it is on, keeping its title bar on it.
 void centreOnMonitor(HWND window, HWND beside);
 

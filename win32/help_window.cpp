@@ -142,13 +142,10 @@ LRESULT HelpWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             SetFocus(ok_);
         }
         return 0;
-    case WM_DPICHANGED: {
+    case WM_DPICHANGED:
         layOut(HIWORD(wParam));
-        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        moveToSuggested(window_, lParam);
         return 0;
-    }
     default:
         return DefWindowProcW(window_, message, wParam, lParam);
     }
