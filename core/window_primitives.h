@@ -22,9 +22,11 @@ public:
     // These three never raise an entry-chosen or focus-lost event of the list.
     virtual void clearList(ListId list) = 0;
     virtual void appendEntry(ListId list, std::string_view text) = 0;
+    // In a list that holds the focus the text shows selected, so that typing replaces it.
     virtual void setShownText(ListId list, std::string_view text) = 0;
 
     virtual void setResultText(ResultBox box, std::string_view text) = 0;
+    // Its shown text selected, as Tab leaves it.
     virtual void focusList(ListId list) = 0;
     virtual void showMessage(std::string_view text, std::string_view title) = 0;
 

@@ -47,7 +47,7 @@ inline constexpr std::array<MissingChoice, 10> missingChoices{{
 // Menu commands by their items' names, then the last one from the menu bar, or the Clear
 // button, after every list has its first entry, a result is on display and text is typed into
 // a list but not left. Every list is then rebuilt for the model and format in force, and the
-// focus stays where it was.
+// focus stays where it was: in that list, its prompt selected, so that typing replaces it.
 struct SettingsCommands {
     std::string_view name;
     std::array<std::string_view, 4> steps; // the last one given is the one watched

@@ -122,6 +122,9 @@ void OptionList::showText(const QString& text) {
     const QSignalBlocker blocker(this);
     setCurrentIndex(-1);
     setEditText(text);
+    if (lineEdit()->hasFocus()) {
+        lineEdit()->selectAll();
+    }
 }
 
 void OptionList::hidePopup() {

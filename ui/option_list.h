@@ -28,7 +28,8 @@ public:
     void clearEntries();
     // Adds an entry at the end without changing the selection or the shown text.
     void appendEntry(const QString& text);
-    // Shows a text that is no entry (a prompt): the selection becomes -1.
+    // Shows a text that is no entry (a prompt): the selection becomes -1. With the focus, the
+    // text is selected, so that typing replaces it.
     void showText(const QString& text);
 
     void hidePopup() override;

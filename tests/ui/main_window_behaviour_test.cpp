@@ -228,6 +228,10 @@ private slots:
         QCOMPARE(raised, 0);
         QCOMPARE(focused(), command == "cmdClear" ? driver_->find<QWidget>(command)
                                                   : driver_->list(commands.typedInto));
+        if (command != "cmdClear") {
+            QCOMPARE(driver_->list(commands.typedInto)->lineEdit()->selectedText(),
+                     prompt(commands.typedInto));
+        }
     }
 
     void typicalRequestByDropDownPicks() {
