@@ -1,13 +1,18 @@
 #include "application.h"
 
+#include "command_line.h"
+
 #include "look.h"
 #include "pictures.h"
 
 #include <QApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
+#include <vector>
 
 namespace hourvault {
 
@@ -35,18 +40,10 @@ bool isSet(const char* variable) {
 } // namespace
 
 std::optional<int> answerCommandLine(int argc, char* argv[]) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("%s %s\n", HOURVAULT_PROGRAM, HOURVAULT_VERSION);
-            return 0;
-        }
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::printf("Usage: %s [--help] [--version]\n"
-                        "Opens the window that works out how long a TX-4160 or TX-4090 video "
-                        "recorder can record.\n",
-                        HOURVAULT_PROGRAM);
-            return 0;
-        }
+    const std::vector<std::string_view> arguments(argv + std::min(argc, 1), argv + argc);
+    if (const auto answer = commandLineAnswer(arguments, HOURVAULT_PROGRAM, HOURVAULT_VERSION)) {
+        std::fputs(answer->c_str(), stdout);
+        return 0;
     }
     return std::nullopt;
 }
