@@ -8,10 +8,13 @@ struct IAccPropServices;
 
 namespace hourvault::win32 {
 
-// Names and roles for screen readers (Narrator, NVDA) where Windows would guess them from the
-// wrong place: a drop-down list is named after the label before it, which the lists have none
-// of, and a picture box is named by its file. Set through the accessibility annotation service;
-// a Windows without it leaves the guesses.
+// Names and roles for screen readers (Narrator, NVDA) and UI Automation where Windows would guess
+// them from the wrong place: a drop-down list is named after the label before it, which the
+// lists have none of. Set through the accessibility annotation service, which UI Automation
+// reads; a Windows without it (and Wine, which does not implement it) leaves the guesses.
+// What Narrator and NVDA ask first, a window's object through WM_GETOBJECT, is answered besides:
+// the lists by namedObject below, a result box by its unit label just before it in the
+// stacking order, a picture by its window text. Read so from another process under Wine too.
 class AccessibleNames {
 public:
     AccessibleNames();
@@ -30,5 +33,11 @@ public:
 private:
     IAccPropServices* service_ = nullptr;
 };
+
+// The answer to WM_GETOBJECT for OBJID_CLIENT: the control's standard object, but for its name,
+// its role (0: the standard one) and its window text as its value. 0 for any other object, or
+// if it cannot be made, for the control's own procedure to answer.
+[[nodiscard]] LRESULT namedObject(HWND control, WPARAM wParam, LPARAM lParam,
+                                  const std::wstring& name, long role);
 
 } // namespace hourvault::win32

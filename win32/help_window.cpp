@@ -40,7 +40,6 @@ HelpWindow::HelpWindow(const HelpWindowSpec& spec, const AccessibleNames& names,
         const ControlSpec& control = spec.controls[row];
         const int id = helpControlsFirstId + static_cast<int>(row);
         HWND made = nullptr;
-        const RECT nowhere{};
         switch (control.kind) {
         case ControlKind::label:
             made = CreateWindowExW(0, L"STATIC", wide(control.text).c_str(),
@@ -50,7 +49,7 @@ HelpWindow::HelpWindow(const HelpWindowSpec& spec, const AccessibleNames& names,
                                    GetModuleHandleW(nullptr), nullptr);
             break;
         case ControlKind::picture:
-            made = createPicture(window_, id, wide(control.text).c_str(), nowhere);
+            made = createPicture(window_, id, control);
             names_.role(made, ROLE_SYSTEM_GRAPHIC);
             break;
         case ControlKind::button:
@@ -65,8 +64,9 @@ HelpWindow::HelpWindow(const HelpWindowSpec& spec, const AccessibleNames& names,
         case ControlKind::resultBox:
             break;
         }
+        // A label's name is its text; a picture's text is its name.
         if (made != nullptr && control.accessibleText != nullptr &&
-            control.kind != ControlKind::label) {
+            control.kind != ControlKind::label && control.kind != ControlKind::picture) {
             names_.name(made, wide(control.accessibleText));
         }
         controls_.push_back(made);

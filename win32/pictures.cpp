@@ -75,11 +75,11 @@ struct Shown {
 };
 
 // Draws the picture at the screen's scale into a bitmap of the box's size, from the corner.
-HBITMAP render(HWND box, UINT dpi) {
+HBITMAP render(HWND box, const std::wstring& file, UINT dpi) {
     RECT area{};
     GetClientRect(box, &area);
     const bool twice = dpi >= standardDpi * 3 / 2;
-    Gdiplus::GpBitmap* picture = readPicture(resourceName(windowText(box), twice));
+    Gdiplus::GpBitmap* picture = readPicture(resourceName(file, twice));
     if (picture == nullptr || area.right <= 0 || area.bottom <= 0) {
         if (picture != nullptr) {
             Gdiplus::DllExports::GdipDisposeImage(picture);
@@ -116,14 +116,21 @@ HBITMAP render(HWND box, UINT dpi) {
     return bitmap;
 }
 
-void paint(HWND box, Shown& shown) {
+// A box's picture: its file, and what of it is drawn.
+struct Picture {
+    std::wstring file;
+    Shown shown;
+};
+
+void paint(HWND box, Picture& picture) {
+    Shown& shown = picture.shown;
     PAINTSTRUCT paint{};
     HDC target = BeginPaint(box, &paint);
     const UINT dpi = dpiOf(box);
     if (shown.dpi != dpi) {
         shown.drop();
         shown.dpi = dpi;
-        shown.bitmap = render(box, dpi);
+        shown.bitmap = render(box, picture.file, dpi);
         shown.failed = shown.bitmap == nullptr;
     }
     RECT area{};
@@ -143,26 +150,30 @@ void paint(HWND box, Shown& shown) {
 }
 
 LRESULT CALLBACK pictureProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* shown = reinterpret_cast<Shown*>(GetWindowLongPtrW(box, GWLP_USERDATA));
+    auto* picture = reinterpret_cast<Picture*>(GetWindowLongPtrW(box, GWLP_USERDATA));
     switch (message) {
-    case WM_NCCREATE:
-        SetWindowLongPtrW(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new Shown));
+    case WM_NCCREATE: {
+        // Its file comes with its creation; its text is what it shows.
+        const auto* file = static_cast<const std::wstring*>(
+            reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
+        SetWindowLongPtrW(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new Picture{*file, {}}));
         break;
+    }
     case WM_NCDESTROY:
-        if (shown != nullptr) {
-            shown->drop();
-            delete shown;
+        if (picture != nullptr) {
+            picture->shown.drop();
+            delete picture;
             SetWindowLongPtrW(box, GWLP_USERDATA, 0);
         }
         break;
     case WM_PAINT:
-        paint(box, *shown);
+        paint(box, *picture);
         return 0;
     case WM_ERASEBKGND:
         return 1;
     case WM_SIZE:
     case WM_DPICHANGED_AFTERPARENT: // the picture's scale has changed
-        shown->drop();
+        picture->shown.drop();
         InvalidateRect(box, nullptr, FALSE);
         break;
     case WM_NCHITTEST:
@@ -176,15 +187,16 @@ LRESULT CALLBACK pictureProcedure(HWND box, UINT message, WPARAM wParam, LPARAM 
 
 } // namespace
 
-HWND createPicture(HWND parent, int id, const wchar_t* file, const RECT& place) {
+HWND createPicture(HWND parent, int id, const ControlSpec& row) {
     static const bool registered = registerWindowClass(pictureClass, pictureProcedure);
     if (!registered) {
         return nullptr;
     }
+    std::wstring file = wide(row.text);
     return CreateWindowExW(
-        0, pictureClass, file, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, place.left, place.top,
-        place.right - place.left, place.bottom - place.top, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+        0, pictureClass, wide(row.accessibleText != nullptr ? row.accessibleText : "").c_str(),
+        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), &file);
 }
 
 HICON loadProgramIcon(int kind, UINT dpi) {

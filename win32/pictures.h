@@ -1,16 +1,20 @@
 #pragma once
 
+#include "control_spec.h"
+
 #include <windows.h>
 
 namespace hourvault::win32 {
 
-// A picture box: the picture built into the program under its file name (the window's text),
-// at its natural size from its top-left corner, cut off at the box's edges. At 150 % and above
-// it is drawn from its twice-as-large twin (name@2x); either is drawn at the screen's scale, so
-// it is placed and cut off as at 100 %. It is read when first painted, and again after a change
-// of resolution (WM_DPICHANGED_AFTERPARENT). A picture that cannot be read is reported to the
-// debugger and shown as an empty frame. GDI+ must be running (ProgramServices).
-[[nodiscard]] HWND createPicture(HWND parent, int id, const wchar_t* file, const RECT& place);
+// A picture box for a layout table's row: the picture built into the program under its file
+// name (the row's text), at its natural size from its top-left corner, cut off at the box's
+// edges; what it shows (the row's accessible text) is the window's text, which screen readers
+// name it by. At 150 % and above it is drawn from its twice-as-large twin (name@2x); either is
+// drawn at the screen's scale, so it is placed and cut off as at 100 %. It is read when first
+// painted, and again after a change of resolution (WM_DPICHANGED_AFTERPARENT). A picture that
+// cannot be read is reported to the debugger and shown as an empty frame. GDI+ must be running
+// (ProgramServices).
+[[nodiscard]] HWND createPicture(HWND parent, int id, const ControlSpec& row);
 
 // The program's icon, sized for a resolution: ICON_BIG or ICON_SMALL.
 [[nodiscard]] HICON loadProgramIcon(int kind, UINT dpi);

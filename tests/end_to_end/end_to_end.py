@@ -38,10 +38,20 @@ from accessibility import (Atspi, GLib, Relation, Role, State, act, children,  #
 from session import expect, keys, xdo  # noqa: E402
 
 TITLE, GLOSSARY, MISSING_DATA = "OSTREL  Hourvault", "Glossary of Terms", "Missing Data"
-# Each list, in the order Calculate checks them, by the caption of the frame that names it.
-LISTS = {"cameras": "Number of Cameras", "resolution": "Resolution", "quality": "Picture Quality",
-         "rate": "Recording Rate (images per second)", "audio": "Audio Recording",
-         "disk": "Hard Disk Size"}
+LAYOUT = Path(__file__).parents[2] / "layout"
+# The main window's table rows: kind, name, text, accessible text, role, the control a label names.
+ROWS = [dict(zip(("kind", "name", "text", "accessible", "role", "label_for"), row)) for row in
+        re.findall(r'\{ControlKind::(\w+),\s*"(\w*)",\s*"([^"]*)",\s*(?:"([^"]*)"|nullptr),\s*'
+                   r'\{[^}]*\}(?:,\s*Role::(\w+))?(?:,\s*Role::(\w+))?\}',
+                   (LAYOUT / "main_window.cpp").read_text())]
+# Each list, in the order Calculate checks them: its name as its control carries it, for a reader
+# of the Windows program, which knows controls by name; and the role of the frame that names it.
+PLACES = re.findall(r'\{ListId::\w+, "(\w+)", Role::\w+, Role::(\w+)\}',
+                    (LAYOUT / "main_window.h").read_text())
+KEYS = ("cameras", "resolution", "quality", "rate", "audio", "disk")
+# Each list by the caption of the frame that names it.
+LISTS = {key: next(row["accessible"] for row in ROWS if row["role"] == frame)
+         for key, (_, frame) in zip(KEYS, PLACES)}
 # Its prompt, what Calculate says of it then, the typical request: as every test expects them.
 EXPECTED = (Path(__file__).parents[1] / "expected_texts.h").read_text()
 PROMPTS = dict(zip(LISTS, re.findall(r'"(< select [^"]*>)"', EXPECTED)))
@@ -57,10 +67,7 @@ TERMS = {"# of Cameras :": "This is the number of cameras",
          "Recording Rate :": "This is the number of images",
          "Audio Quality :": "This is the sampling rate of",
          "HDD Size :": "Ostrel DVRs work with hard disk"}
-# Each list's name as its control carries it, in the same order, for a reader of the Windows
-# program, which knows controls by name.
-NAMES = dict(zip(LISTS, re.findall(r'\{ListId::\w+, "(\w+)"', (
-    Path(__file__).parents[2] / "layout" / "main_window.h").read_text())))
+NAMES = {key: name for key, (name, _) in zip(KEYS, PLACES)}
 # The pictures of each model, those of the chosen one showing.
 MODELS = {"TX-4160": ["TX-4160, 16 channel digital video recorder", "The recorders, TX-4160 lit"],
           "TX-4090": ["TX-4090, 9 channel digital video recorder", "The recorders, TX-4090 lit"]}

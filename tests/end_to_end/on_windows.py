@@ -15,10 +15,12 @@ WINE_RUN = Path(__file__).parents[2] / "cmake" / "wine-run"
 def wine(run, program):  # a program of the build, in the Wine session the test shares
     return [str(WINE_RUN), str(program)]
 
-def read(run):  # the program's windows as the reader sees them, by title (a drop-down by kind)
+def read(run, *how):  # the program's windows as the reader sees them, by title (a drop-down by
+    # kind); with "--accessible" each control also as a screen reader reads it
     # Into a file: a Wine server it starts would keep a pipe open, and a read of it waiting.
     with tempfile.TemporaryFile() as seen:
-        subprocess.run(wine(run, run.reader), env=run.env, stdout=seen, timeout=30, check=True)
+        subprocess.run([*wine(run, run.reader), *how], env=run.env, stdout=seen, timeout=30,
+                       check=True)
         seen.seek(0)
         windows = json.load(seen)["windows"]
     return {window["title"] or window["kind"]: window for window in windows}
@@ -75,6 +77,25 @@ def typical_request(run):  # by keys along the focus order, then by clicks on dr
            dict(zip(("txtHours", "txtDays"), RESULTS.values())))
     run.shot("2-typical", readme="windows-1-calculation")
 
+def read_aloud(run):  # through oleacc from another process, as Narrator and NVDA read: each list
+    # a combo box named by its frame with its text as value, the field that takes its focus named
+    # alike; a result box by its unit label; a picture by what it shows
+    from end_to_end import LISTS, ROWS, TYPICAL  # noqa: E402
+    found = read(run, "--accessible")[run.title]["controls"]
+    heard = {name: found[name]["accessible"] for name in found}
+    fields = {name: {part: found[name]["field"][part] for part in ("name", "value")}
+              for name in run.names.values()}
+    assert {name: heard[name] for name in run.names.values()} == {
+        run.names[key]: {"name": caption, "role": "combo box", "value": TYPICAL[key]}
+        for key, caption in LISTS.items()}, heard
+    assert fields == {run.names[key]: {"name": caption, "value": TYPICAL[key]}
+                      for key, caption in LISTS.items()}, fields
+    boxes = {row["role"]: row["name"] for row in ROWS if row["kind"] == "resultBox"}
+    units = {boxes[row["label_for"]]: row["text"] for row in ROWS if row["label_for"] in boxes}
+    assert {box: heard[box]["name"] for box in units} == units, heard
+    pictures = {row["name"]: row["accessible"] for row in ROWS if row["kind"] == "picture"}
+    assert {picture: heard[picture]["name"] for picture in pictures} == pictures, heard
+
 def missing_data(run):  # Clear, then Calculate: the box names the cameras, the focus goes there
     from end_to_end import MISSING  # noqa: E402
     keys("ctrl+c")
@@ -115,4 +136,5 @@ def exit_program(run):  # File > Exit by its key, in the main window brought for
     keys("ctrl+x")
     expect("the exit status", run.process.poll, 0)
 
-SCENARIOS = (start, typical_request, missing_data, model_and_format, help_windows, exit_program)
+SCENARIOS = (start, typical_request, read_aloud, missing_data, model_and_format, help_windows,
+             exit_program)

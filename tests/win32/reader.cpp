@@ -3,8 +3,10 @@
 // the screen, and each control by name with its kind, text, entries, place and whether it
 // shows and holds the focus; a message box that is open, with its text; and an open drop-down,
 // with the height and the first shown of its entries.
+// With --accessible each control also as a screen reader (Narrator, NVDA) reads it through
+// oleacc: the name, role and value of its window's object, and a list's field's as well.
 // With --shortcut FILE.lnk it reads a shortcut instead: its target, icon and description.
-// Usage: reader.exe [--shortcut FILE.lnk]
+// Usage: reader.exe [--accessible | --shortcut FILE.lnk]
 
 #include "control_ids.h"
 #include "message_loop.h"
@@ -15,6 +17,10 @@
 #include <objbase.h>
 #include <shellapi.h>
 #include <shlobj.h>
+
+#include <initguid.h>
+
+#include <oleacc.h>
 
 #include <cstdio>
 #include <string>
@@ -78,7 +84,55 @@ std::string entriesOf(HWND list) {
     return out + "]";
 }
 
-std::string controlsOf(HWND window, const HelpWindowSpec* help, HWND focus) {
+// From oleacc, which the program under test does not load until it is asked.
+template <typename Function> Function oleacc(const char* name) {
+    static HMODULE module = LoadLibraryW(L"oleacc.dll");
+    return module != nullptr
+               ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)))
+               : nullptr;
+}
+
+std::string quotedOrNull(BSTR text) {
+    return text != nullptr ? quoted(std::wstring(text, SysStringLen(text))) : "null";
+}
+
+// A window's object as a screen reader asks for it: its name, role and value, null where it
+// has none.
+std::string accessibleOf(HWND window) {
+    using FromWindow = HRESULT(WINAPI*)(HWND, DWORD, REFIID, void**);
+    using RoleText = UINT(WINAPI*)(DWORD, LPWSTR, UINT);
+    static const auto fromWindow = oleacc<FromWindow>("AccessibleObjectFromWindow");
+    static const auto roleText = oleacc<RoleText>("GetRoleTextW");
+    IAccessible* object = nullptr;
+    if (window == nullptr || fromWindow == nullptr || roleText == nullptr ||
+        FAILED(fromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                          reinterpret_cast<void**>(&object)))) {
+        return "null";
+    }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    BSTR value = nullptr;
+    VARIANT role{};
+    object->get_accName(self, &name);
+    object->get_accValue(self, &value);
+    object->get_accRole(self, &role);
+    wchar_t roleName[64]{};
+    if (role.vt == VT_I4) {
+        roleText(static_cast<DWORD>(role.lVal), roleName, 64);
+    }
+    const std::string out = "{\"name\":" + quotedOrNull(name) +
+                            ",\"role\":" + (role.vt == VT_I4 ? quoted(roleName) : "null") +
+                            ",\"value\":" + quotedOrNull(value) + "}";
+    SysFreeString(name);
+    SysFreeString(value);
+    VariantClear(&role);
+    object->Release();
+    return out;
+}
+
+std::string controlsOf(HWND window, const HelpWindowSpec* help, HWND focus, bool accessible) {
     std::string out = "{";
     bool first = true;
     for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
@@ -96,6 +150,13 @@ std::string controlsOf(HWND window, const HelpWindowSpec* help, HWND focus) {
         if (kind == L"ComboBox") {
             out += ",\"entries\":" + entriesOf(child) + ",\"dropped\":" +
                    (SendMessageW(child, CB_GETDROPPEDSTATE, 0, 0) != 0 ? "true" : "false");
+        }
+        if (accessible) {
+            out += ",\"accessible\":" + accessibleOf(child);
+            if (kind == L"ComboBox") {
+                out +=
+                    ",\"field\":" + accessibleOf(FindWindowExW(child, nullptr, L"Edit", nullptr));
+            }
         }
         out += "}";
         first = false;
@@ -152,6 +213,10 @@ int main() {
     if (count == 3 && std::wstring(arguments[1]) == L"--shortcut") {
         return readShortcut(arguments[2]);
     }
+    const bool accessible = count == 2 && std::wstring(arguments[1]) == L"--accessible";
+    if (accessible) {
+        CoInitialize(nullptr);
+    }
     Found found;
     EnumWindows(collect, reinterpret_cast<LPARAM>(&found));
     std::string out = "{\"windows\":[";
@@ -178,7 +243,7 @@ int main() {
                 ",\"entryHeight\":" + std::to_string(SendMessageW(window, LB_GETITEMHEIGHT, 0, 0)) +
                 ",\"firstShown\":" + std::to_string(SendMessageW(window, LB_GETTOPINDEX, 0, 0));
         } else {
-            out += ",\"controls\":" + controlsOf(window, help, thread.hwndFocus);
+            out += ",\"controls\":" + controlsOf(window, help, thread.hwndFocus, accessible);
         }
         out += "}";
         first = false;
