@@ -1,6 +1,7 @@
 #include "calculator_window.h"
 
 #include "control_ids.h"
+#include "decimal_separator.h"
 #include "dpi.h"
 #include "dpi_messages.h"
 #include "fonts.h"
@@ -107,7 +108,7 @@ void CalculatorWindow::createControls() {
             names_.role(made, ROLE_SYSTEM_GROUPING);
             break;
         case ControlKind::picture:
-            made = createPicture(window_, id, text.c_str(), {});
+            made = createPicture(window_, id, spec);
             names_.role(made, ROLE_SYSTEM_GRAPHIC);
             break;
         case ControlKind::formatLabel:
@@ -117,7 +118,9 @@ void CalculatorWindow::createControls() {
         case ControlKind::resultBox:
             break;
         }
-        if (made != nullptr && spec.accessibleText != nullptr) {
+        // A picture's text is its name already.
+        if (made != nullptr && spec.accessibleText != nullptr &&
+            spec.kind != ControlKind::picture) {
             spec.kind == ControlKind::formatLabel ? names_.describe(made, wide(spec.accessibleText))
                                                   : names_.name(made, wide(spec.accessibleText));
         }
@@ -132,6 +135,7 @@ void CalculatorWindow::createControls() {
         const ControlSpec& frame =
             *std::find_if(main_window::controls.begin(), main_window::controls.end(),
                           [&place](const ControlSpec& spec) { return spec.role == place.frame; });
+        made.setAccessibleName(wide(frame.accessibleText));
         names_.name(made.handle(), wide(frame.accessibleText));
         names_.name(made.field(), wide(frame.accessibleText));
         byRole_.at(static_cast<std::size_t>(place.role)) = made.handle();
@@ -166,9 +170,21 @@ void CalculatorWindow::createControls() {
 void CalculatorWindow::stackControls() const {
     // Tab follows the stacking order of the controls that take the focus, so those come first,
     // in the focus order; then the others in their tables' order, which lists what lies on top
-    // first; the frames, which all the rest lies on, last.
+    // first; the frames, which all the rest lies on, last. A result box comes just after its
+    // unit label, which Windows names it by as it names an edit box; the label takes no focus.
+    const auto labelOf = [this](Role role) -> HWND {
+        for (std::size_t row = 0; row < main_window::resultControls.size(); ++row) {
+            if (main_window::resultControls.at(row).labelFor == role) {
+                return GetDlgItem(window_, resultControlsFirstId + static_cast<int>(row));
+            }
+        }
+        return nullptr;
+    };
     std::vector<HWND> order;
     for (const Role role : main_window::focusOrder) {
+        if (HWND label = labelOf(role); label != nullptr) {
+            order.push_back(label);
+        }
         order.push_back(control(role));
     }
     const auto firstOthers = static_cast<std::ptrdiff_t>(order.size());
@@ -307,6 +323,7 @@ void CalculatorWindow::controlEvent(int id, int code, HWND sender) {
             }
             return;
         case CBN_SETFOCUS:
+            lastFocus_ = option.handle();
             if (takesInput()) {
                 leaveRule_.focusArrived(which);
             }
@@ -324,6 +341,7 @@ void CalculatorWindow::controlEvent(int id, int code, HWND sender) {
     }
     const bool button = sender == control(Role::calculate) || sender == control(Role::clear);
     if ((button && code == BN_SETFOCUS) || (!button && code == EN_SETFOCUS)) {
+        lastFocus_ = sender;
         if (takesInput()) {
             leaveRule_.focusArrived(std::nullopt);
         }
@@ -333,9 +351,7 @@ void CalculatorWindow::controlEvent(int id, int code, HWND sender) {
         // A press by an assistive tool moves no focus; it leaves the list all the same.
         leaveRule_.commandPressed();
         if (sender == control(Role::calculate)) {
-            wchar_t separator[8]{};
-            GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8);
-            calculator_.calculate(utf8(separator));
+            calculator_.calculate(decimalSeparator());
         } else {
             calculator_.resetInputs();
         }
@@ -423,18 +439,13 @@ LRESULT CalculatorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
         return eraseWith(window_, reinterpret_cast<HDC>(wParam), chromeBrush_);
     case WM_ACTIVATE:
-        // The focus goes back where it was, as in a dialog.
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            if (HWND focus = GetFocus(); focus != nullptr && IsChild(window_, focus)) {
-                lastFocus_ = GetAncestor(focus, GA_PARENT) == window_ ? focus : GetParent(focus);
-            }
-        } else if (lastFocus_ != nullptr) {
-            SetFocus(lastFocus_);
-        }
-        return 0;
     case WM_SETFOCUS:
-        if (lastFocus_ != nullptr) {
-            SetFocus(lastFocus_);
+        // The focus goes back where it last was, as in a dialog, when the window comes back
+        // without it: after another window, a message box or a minimise, however those came.
+        if ((message == WM_SETFOCUS || LOWORD(wParam) != WA_INACTIVE) && lastFocus_ != nullptr) {
+            if (HWND focus = GetFocus(); focus == nullptr || !IsChild(window_, focus)) {
+                SetFocus(lastFocus_);
+            }
         }
         return 0;
     case WM_DPICHANGED:

@@ -85,7 +85,7 @@ private:
     HFONT dialogFont_ = nullptr;
     HFONT formatFont_ = nullptr;
     HBRUSH chromeBrush_ = nullptr;
-    HWND lastFocus_ = nullptr; // the control to give the focus back to
+    HWND lastFocus_ = nullptr; // the control that last held the focus, to give it back to
     std::unique_ptr<HelpWindow> helpWindow_;
     bool messageOpen_ = false;
     bool closing_ = false;

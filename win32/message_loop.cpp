@@ -87,8 +87,13 @@ bool handleDialogKey(const MSG& message) {
         (GetKeyState(VK_CONTROL) & 0x8000) != 0 || (GetKeyState(VK_MENU) & 0x8000) != 0;
     switch (message.wParam) {
     case VK_TAB:
-        if (held || openDropDown(focus) != nullptr) {
+        if (held) {
             return false;
+        }
+        // As in a dialog, an open drop-down closes, keeping the entry the arrows picked, and the
+        // focus moves on.
+        if (HWND dropped = openDropDown(focus)) {
+            SendMessageW(dropped, CB_SHOWDROPDOWN, FALSE, 0);
         }
         if (HWND next = GetNextDlgTabItem(root, focus, (GetKeyState(VK_SHIFT) & 0x8000) != 0)) {
             focusInTurn(next);

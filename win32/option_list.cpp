@@ -1,10 +1,13 @@
 #include "option_list.h"
 
+#include "accessible_names.h"
 #include "text.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace hourvault::win32 {
 
@@ -54,6 +57,16 @@ bool OptionList::hasFocus() const {
     return focus != nullptr && (focus == combo_ || IsChild(combo_, focus));
 }
 
+void OptionList::setAccessibleName(std::wstring name) {
+    accessibleName_ = std::move(name);
+    // The field answers as well, with a plain procedure as the box's; the list is found from
+    // the box, the field's parent.
+    if (HWND edit = field(); edit != nullptr && fieldProcedure_ == nullptr) {
+        fieldProcedure_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+            edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OptionList::fieldProcedure)));
+    }
+}
+
 void OptionList::clearEntries() {
     holdDrawing();
     const Own own(own_);
@@ -74,13 +87,15 @@ void OptionList::appendEntry(const std::wstring& text) {
 
 void OptionList::showText(const std::wstring& text) {
     const Own own(own_);
-    if (chosen_ < 0 && windowText(combo_) == text) {
-        return;
+    if (chosen_ >= 0 || windowText(combo_) != text) {
+        holdDrawing();
+        chosen_ = -1;
+        mark(-1);
+        SetWindowTextW(combo_, text.c_str());
     }
-    holdDrawing();
-    chosen_ = -1;
-    mark(-1);
-    SetWindowTextW(combo_, text.c_str());
+    if (hasFocus()) {
+        selectText();
+    }
 }
 
 std::wstring OptionList::text() const {
@@ -147,6 +162,7 @@ LRESULT OptionList::place(const RECT& place, LRESULT fieldHeight) {
     }
     SetWindowPos(combo_, nullptr, place.left, place.top, width, height * (visibleEntries + 1),
                  SWP_NOZORDER | SWP_NOACTIVATE);
+    closedHeight_ = height;
     auto item = SendMessageW(combo_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
     for (int attempt = 0; attempt < 3 && closedHeight() != height; ++attempt) {
         item = std::max<LRESULT>(item + height - closedHeight(), 1);
@@ -155,7 +171,29 @@ LRESULT OptionList::place(const RECT& place, LRESULT fieldHeight) {
         SetWindowPos(combo_, nullptr, 0, 0, width, height * (visibleEntries + 1),
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    fitDropDown();
     return fieldHeight > 0 && closedHeight() == height ? fieldHeight : item;
+}
+
+void OptionList::fitDropDown() const {
+    if (closedHeight_ == 0) {
+        return;
+    }
+    // Entries show as many as fit, up to the box's limit; an empty list drops a box of one empty
+    // line, as Windows draws it, not one as tall as the limit.
+    const bool empty = SendMessageW(combo_, CB_GETCOUNT, 0, 0) == 0;
+    const int height = empty ? closedHeight_ +
+                                   static_cast<int>(SendMessageW(combo_, CB_GETITEMHEIGHT, 0, 0)) +
+                                   2 * GetSystemMetrics(SM_CYBORDER)
+                             : closedHeight_ * (visibleEntries + 1);
+    RECT dropped{};
+    SendMessageW(combo_, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+    if (dropped.bottom - dropped.top != height) {
+        RECT box{};
+        GetWindowRect(combo_, &box);
+        SetWindowPos(combo_, nullptr, 0, 0, box.right - box.left, height,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 void OptionList::holdDrawing() {
@@ -167,6 +205,7 @@ void OptionList::holdDrawing() {
 
 void OptionList::drawHeld() {
     if (drawingHeld_) {
+        fitDropDown();
         drawingHeld_ = false;
         SendMessageW(combo_, WM_SETREDRAW, TRUE, 0);
         RedrawWindow(combo_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
@@ -185,6 +224,16 @@ void OptionList::mark(int entry) const {
 LRESULT CALLBACK OptionList::procedure(HWND combo, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* list = reinterpret_cast<OptionList*>(GetWindowLongPtrW(combo, GWLP_USERDATA));
     switch (message) {
+    case WM_GETOBJECT:
+        // Windows names a combo box after a label before it, which the lists have none of.
+        if (!list->accessibleName_.empty()) {
+            if (const LRESULT answer =
+                    namedObject(combo, wParam, lParam, list->accessibleName_, ROLE_SYSTEM_COMBOBOX);
+                answer != 0) {
+                return answer;
+            }
+        }
+        break;
     case WM_MOUSEWHEEL:
         // A wheel merely passing over the list must not change the choice.
         if (!list->hasFocus()) {
@@ -206,6 +255,20 @@ LRESULT CALLBACK OptionList::procedure(HWND combo, UINT message, WPARAM wParam, 
         break;
     }
     return CallWindowProcW(list->boxProcedure_, combo, message, wParam, lParam);
+}
+
+LRESULT CALLBACK OptionList::fieldProcedure(HWND field, UINT message, WPARAM wParam,
+                                            LPARAM lParam) {
+    const auto* list =
+        reinterpret_cast<const OptionList*>(GetWindowLongPtrW(GetParent(field), GWLP_USERDATA));
+    if (message == WM_GETOBJECT) {
+        // The field holds the focus: it is what a screen reader names first.
+        if (const LRESULT answer = namedObject(field, wParam, lParam, list->accessibleName_, 0);
+            answer != 0) {
+            return answer;
+        }
+    }
+    return CallWindowProcW(list->fieldProcedure_, field, message, wParam, lParam);
 }
 
 } // namespace hourvault::win32

@@ -27,12 +27,16 @@ public:
     [[nodiscard]] HWND field() const;
     // The list or its field holds the keyboard focus.
     [[nodiscard]] bool hasFocus() const;
+    // What screen readers call the list and its field (which holds the focus), as a combo box
+    // with its shown text as value.
+    void setAccessibleName(std::wstring name);
 
     // Empties the list; the shown text is left to the caller.
     void clearEntries();
     // Adds an entry at the end without changing the choice or the shown text.
     void appendEntry(const std::wstring& text);
-    // Shows a text that is no entry (a prompt): there is no choice then.
+    // Shows a text that is no entry (a prompt): there is no choice then. With the focus, the
+    // text is selected, so that typing replaces it.
     void showText(const std::wstring& text);
 
     [[nodiscard]] int chosen() const { return chosen_; }
@@ -60,11 +64,17 @@ public:
 
 private:
     static LRESULT CALLBACK procedure(HWND combo, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK fieldProcedure(HWND field, UINT message, WPARAM wParam, LPARAM lParam);
     void mark(int entry) const;
+    // The drop-down's height for the entries there are.
+    void fitDropDown() const;
 
     HWND combo_ = nullptr;
     WNDPROC boxProcedure_ = nullptr;
+    WNDPROC fieldProcedure_ = nullptr;
+    std::wstring accessibleName_;
     int chosen_ = -1;
+    int closedHeight_ = 0; // once placed
     // Set while the program itself changes the list.
     bool own_ = false;
     bool drawingHeld_ = false;

@@ -23,8 +23,8 @@ using win32::wide;
 using win32::windowText;
 
 // Handles the program's messages for a while, or until the condition holds; false if it never
-// did.
-inline bool waitFor(const std::function<bool()>& condition, DWORD milliseconds = 3000) {
+// did. Long enough for a machine under load: only a failing test waits it out.
+inline bool waitFor(const std::function<bool()>& condition, DWORD milliseconds = 10000) {
     const DWORD end = GetTickCount() + milliseconds;
     do {
         MSG message{};
@@ -68,11 +68,11 @@ inline void CALLBACK runPending(HWND /*window*/, UINT /*message*/, UINT_PTR /*ti
 }
 
 // Runs the action from inside whatever loop handles messages next, a message box's or a
-// menu's included, once the condition holds (or after five seconds, for the test to fail on).
+// menu's included, once the condition holds (or after half a minute, for the test to fail on).
 inline void when(std::function<bool()> condition, std::function<void()> action) {
     static const UINT_PTR timer = SetTimer(nullptr, 0, 20, runPending);
     (void)timer;
-    pendingActions().push_back({std::move(condition), std::move(action), GetTickCount() + 5000});
+    pendingActions().push_back({std::move(condition), std::move(action), GetTickCount() + 30000});
 }
 
 inline void send(std::vector<INPUT> inputs) {
@@ -208,6 +208,11 @@ public:
         }
         return texts;
     }
+    // How much of the list's field is selected.
+    [[nodiscard]] std::size_t selectedLength(ListId id) const {
+        const auto selection = SendMessageW(list(id), CB_GETEDITSEL, 0, 0);
+        return static_cast<std::size_t>(HIWORD(selection) - LOWORD(selection));
+    }
     [[nodiscard]] std::vector<std::wstring> results() const {
         return {windowText(control("txtHours")), windowText(control("txtDays"))};
     }
@@ -335,11 +340,27 @@ public:
                      // An icon's place may be there, empty; an icon is a picture in it.
                      reading.icon = reading.icon || SendMessageW(child, STM_GETICON, 0, 0) != 0;
                  }
-                 click(ok);
+                 clickUntilClosed(box, ok);
              });
     }
 
 private:
+    // A click on the box's button; again while the box stays, as a click may come before the
+    // window manager has put the box where it shows.
+    static void clickUntilClosed(HWND box, HWND button, int attempts = 10) {
+        click(button);
+        if (attempts > 1) {
+            const DWORD next = GetTickCount() + 1000;
+            when([box,
+                  next] { return !IsWindow(box) || static_cast<LONG>(next - GetTickCount()) < 0; },
+                 [box, button, attempts] {
+                     if (IsWindow(box) && IsWindowVisible(box)) {
+                         clickUntilClosed(box, button, attempts - 1);
+                     }
+                 });
+        }
+    }
+
     [[nodiscard]] bool choose(HMENU bar, int title, HMENU menu, int item) const {
         if (!activate()) {
             return false;

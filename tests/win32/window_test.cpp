@@ -189,15 +189,19 @@ TEST_F(WindowTest, CalculateNamesTheFirstMissingChoice) {
         driver_->readNextBox(box);
         ASSERT_TRUE(driver_->press("cmdCalculate"));
         ASSERT_TRUE(waitFor([&] { return box.seen && messageBox(window_->handle()) == nullptr; }));
+        // The window active again, as the window manager gives the activation back in its time.
+        ASSERT_TRUE(waitFor([&] {
+            return GetForegroundWindow() == window_->handle() &&
+                   GetActiveWindow() == window_->handle();
+        }));
         EXPECT_EQ(box.title, L"Missing Data");
         EXPECT_EQ(box.text, wide(expected::message(missing.missing)));
         EXPECT_EQ(box.buttons, std::vector<std::wstring>{L"OK"});
         EXPECT_FALSE(box.icon);
         ASSERT_TRUE(waitFor([&] { return driver_->focused() == driver_->list(missing.missing); }));
         // Selected, as Tab would, so that typing replaces it.
-        const auto selection = SendMessageW(driver_->list(missing.missing), CB_GETEDITSEL, 0, 0);
-        EXPECT_EQ(HIWORD(selection) - LOWORD(selection),
-                  static_cast<int>(shown.at(indexOf(missing.missing)).size()));
+        EXPECT_EQ(driver_->selectedLength(missing.missing),
+                  shown.at(indexOf(missing.missing)).size());
         for (const ListId list : allLists) {
             EXPECT_EQ(driver_->text(list), shown.at(indexOf(list)));
         }
@@ -237,6 +241,10 @@ TEST_F(WindowTest, SettingsCommandsResetEveryListAndMoveNoFocus) {
         expectResetFor(commands.model, commands.format);
         EXPECT_EQ(driver_->focused(),
                   last == "cmdClear" ? driver_->control(last) : driver_->list(commands.typedInto));
+        if (last != "cmdClear") {
+            EXPECT_EQ(driver_->selectedLength(commands.typedInto),
+                      prompt(commands.typedInto).size());
+        }
     }
 }
 
@@ -324,6 +332,64 @@ TEST_F(WindowTest, RetypingTheChosenTextKeepsTheChoice) {
     key(VK_TAB);
     EXPECT_EQ(driver_->text(cameras), choice(cameras));
     EXPECT_EQ(driver_->results(), typicalResults);
+}
+
+TEST_F(WindowTest, TabClosesAnOpenDropDownKeepingTheArrowsPick) {
+    const auto dropped = [this](ListId id) {
+        return SendMessageW(driver_->list(id), CB_GETDROPPEDSTATE, 0, 0) != FALSE;
+    };
+    // An empty list drops one empty line, not a box as tall as sixteen entries; Shift+Tab
+    // leaves it.
+    ASSERT_TRUE(driver_->entries(quality).empty());
+    ASSERT_TRUE(driver_->clickInto(quality));
+    key(VK_F4);
+    ASSERT_TRUE(waitFor([&] { return dropped(quality); }));
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetComboBoxInfo(driver_->list(quality), &info));
+    RECT field{};
+    RECT popup{};
+    GetWindowRect(driver_->list(quality), &field);
+    GetWindowRect(info.hwndList, &popup);
+    EXPECT_LE(popup.bottom - popup.top, field.bottom - field.top + 4);
+    key(VK_TAB, {VK_SHIFT});
+    ASSERT_TRUE(waitFor([&] { return driver_->focused() == driver_->list(resolution); }));
+    EXPECT_FALSE(dropped(quality));
+
+    // Tab keeps the entry the arrows went to in the open drop-down, as a choice, and moves on.
+    ASSERT_TRUE(driver_->clickInto(cameras));
+    key(VK_F4);
+    ASSERT_TRUE(waitFor([&] { return dropped(cameras); }));
+    keys({VK_DOWN, VK_DOWN, VK_DOWN});
+    key(VK_TAB);
+    ASSERT_TRUE(waitFor([&] { return driver_->focused() == driver_->list(hddsize); }));
+    EXPECT_FALSE(dropped(cameras));
+    EXPECT_EQ(driver_->text(cameras), driver_->entries(cameras).at(2));
+    // With a resolution, the rates for that many cameras are offered.
+    ASSERT_TRUE(driver_->pickByKeys(resolution, choice(resolution)));
+    EXPECT_FALSE(driver_->entries(frameRate).empty());
+}
+
+TEST_F(WindowTest, MinimiseAndRestoreKeepTheFocusAndTypedText) {
+    // By the window's own command (its title bar's button) and by a window manager that
+    // minimises without taking the activation away.
+    for (const bool byCommand : {false, true}) {
+        SCOPED_TRACE(byCommand ? "minimise command" : "minimised, still active");
+        ASSERT_TRUE(driver_->type(hddsize, L"abc"));
+        if (byCommand) {
+            SendMessageW(window_->handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        } else {
+            ShowWindow(window_->handle(), SW_SHOWMINNOACTIVE);
+        }
+        ASSERT_TRUE(waitFor([this] { return IsIconic(window_->handle()) != FALSE; }));
+        settle();
+        SendMessageW(window_->handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
+        ASSERT_TRUE(waitFor([this] { return IsIconic(window_->handle()) == FALSE; }));
+        ASSERT_TRUE(driver_->activate());
+        settle();
+        EXPECT_EQ(driver_->focused(), driver_->list(hddsize));
+        EXPECT_EQ(driver_->text(hddsize), L"abc");
+    }
 }
 
 TEST_F(WindowTest, TabGoesRoundAndOnlyAFocusedButtonAnswersEnter) {
@@ -449,6 +515,38 @@ TEST_F(WindowTest, ResultsUseTheLocalesDecimalSeparator) {
         EXPECT_EQ(driver_->results(),
                   (std::vector<std::wstring>{wide(request.hours), wide(request.days)}));
     }
+}
+
+TEST_F(WindowTest, ResultsFollowAChangeOfTheDecimalSeparator) {
+    // As the regional settings change it while the program runs: the value, then the message;
+    // the separator the prefix had comes back however the test ends.
+    struct Separator {
+        static void set(const std::wstring& separator) {
+            RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\International", L"sDecimal", REG_SZ,
+                            separator.c_str(),
+                            static_cast<DWORD>((separator.size() + 1) * sizeof(wchar_t)));
+            SendMessageW(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"intl"));
+        }
+        explicit Separator(const std::wstring& changed) {
+            DWORD size = sizeof before;
+            RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\International", L"sDecimal",
+                         RRF_RT_REG_SZ, nullptr, before, &size);
+            set(changed);
+        }
+        ~Separator() { set(before); }
+        Separator(const Separator&) = delete;
+        Separator& operator=(const Separator&) = delete;
+        wchar_t before[8]{};
+    };
+    const std::wstring arabic = L"\u066B";
+    const Separator changed(arabic);
+    ASSERT_TRUE(pickAll(typical.choices));
+    ASSERT_TRUE(driver_->press("cmdCalculate"));
+    auto wanted = typicalResults;
+    for (std::wstring& result : wanted) {
+        result.replace(result.find(L'.'), 1, arabic);
+    }
+    EXPECT_EQ(driver_->results(), wanted);
 }
 
 } // namespace
