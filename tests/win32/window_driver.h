@@ -208,6 +208,9 @@ public:
         }
         return texts;
     }
+    [[nodiscard]] bool dropped(ListId id) const {
+        return SendMessageW(list(id), CB_GETDROPPEDSTATE, 0, 0) != FALSE;
+    }
     // How much of the list's field is selected.
     [[nodiscard]] std::size_t selectedLength(ListId id) const {
         const auto selection = SendMessageW(list(id), CB_GETEDITSEL, 0, 0);
@@ -266,8 +269,7 @@ public:
         click(list(id), 8);
         COMBOBOXINFO info{};
         info.cbSize = sizeof info;
-        if (!waitFor([&] { return SendMessageW(list(id), CB_GETDROPPEDSTATE, 0, 0) != FALSE; }) ||
-            !GetComboBoxInfo(list(id), &info)) {
+        if (!waitFor([&] { return dropped(id); }) || !GetComboBoxInfo(list(id), &info)) {
             return false;
         }
         const auto index = static_cast<WPARAM>(at - all.begin());
@@ -277,9 +279,7 @@ public:
         POINT middle{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
         ClientToScreen(info.hwndList, &middle);
         clickAt(middle);
-        return waitFor([&] {
-            return SendMessageW(list(id), CB_GETDROPPEDSTATE, 0, 0) == FALSE && text(id) == entry;
-        });
+        return waitFor([&] { return !dropped(id) && text(id) == entry; });
     }
 
     // Replaces the list's text by typing, after selecting all of it.
