@@ -6,7 +6,6 @@
 #include "look.h"
 #include "main_window.h"
 #include "option_list.h"
-#include "pictures.h"
 #include "pixels.h"
 #include "placement.h"
 #include "shortcut_forwarder.h"
@@ -39,7 +38,6 @@ CalculatorWindow::CalculatorWindow() {
     installAccessibleControls();
     setObjectName(QString::fromUtf8(main_window::name));
     setWindowTitle(QString::fromUtf8(main_window::caption));
-    setWindowIcon(programIcon());
     setFont(dialogFont());
 
     auto* client = new QWidget(this);

@@ -1,6 +1,7 @@
 #include "pictures.h"
 
 #include "logging.h"
+#include "shown_pictures.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,6 +25,17 @@ QImage readOrWarn(QImageReader& reader) {
             << "cannot read the picture" << reader.fileName() << "-" << reader.errorString();
     }
     return picture;
+}
+
+// The part of a picture its main-window box shows, decoded at build time; null for the others.
+const ShownPicture* shownPart(const QString& file, int scale) {
+    for (int index = 0; index < shownPictureCount; ++index) {
+        const ShownPicture& shown = shownPictures[index];
+        if (shown.scale == scale && file == QLatin1String(shown.file)) {
+            return &shown;
+        }
+    }
+    return nullptr;
 }
 
 QString twiceTheSize(const QString& resource) {
@@ -112,9 +124,18 @@ void PictureBox::showEvent(QShowEvent* event) {
     if (!pixmap().isNull()) {
         return;
     }
+    const bool twice = qApp->devicePixelRatio() > 1.0;
+    if (const ShownPicture* shown = shownPart(resource_.mid(2), twice ? 2 : 1)) {
+        // Pixels in the program itself: a picture to show without a copy or a decoder.
+        QImage image(reinterpret_cast<const uchar*>(shown->pixels), shown->width, shown->height,
+                     QImage::Format_RGB32);
+        image.setDevicePixelRatio(shown->scale);
+        setPixmap(QPixmap::fromImage(std::move(image)));
+        return;
+    }
     QString file = resource_;
     qreal ratio = 1.0;
-    if (qApp->devicePixelRatio() > 1.0 && QFile::exists(twiceTheSize(resource_))) {
+    if (twice && QFile::exists(twiceTheSize(resource_))) {
         file = twiceTheSize(resource_);
         ratio = 2.0;
     }

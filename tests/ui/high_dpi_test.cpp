@@ -1,4 +1,5 @@
 // Runs at a screen scale of 200 % (QT_SCALE_FACTOR=2, set by CTest).
+#include "application.h"
 #include "calculator_window.h"
 #include "help_window.h"
 
@@ -58,7 +59,9 @@ private slots:
     }
 
     // Title bar, task bar and window switcher each ask for a size of their own.
+    // The program's icon, given to every window once, by the application.
     void windowIconOffersEveryThemeSize() {
+        prepareApplication();
         const CalculatorWindow window;
         const QList<QSize> sizes = window.windowIcon().availableSizes();
         for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
