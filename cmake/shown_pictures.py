@@ -88,8 +88,9 @@ def main():
     parser.add_argument("--qt", type=Path)
     parser.add_argument("--bitmaps", type=Path)
     arguments = parser.parse_args()
+    # Each scale's pictures side by side, so that a start-up at 100 % reads one stretch of them.
     pictures = [(file, scale, shown(arguments.assets, file, width, height, scale))
-                for file, width, height in picture_rows(arguments.layout) for scale in (1, 2)]
+                for scale in (1, 2) for file, width, height in picture_rows(arguments.layout)]
     if arguments.qt:
         write_qt(pictures, arguments.qt)
     if arguments.bitmaps:
