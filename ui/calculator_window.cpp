@@ -58,8 +58,7 @@ CalculatorWindow::CalculatorWindow() {
     shortcuts_ = std::make_unique<ShortcutForwarder>(*this, withShortcuts);
     connectEvents();
 
-    calculator_.startUp();
-    showSettings();
+    controller_.startUp();
 
     controls_.calculate->setFocus();
     adjustSize();
@@ -77,40 +76,23 @@ CalculatorWindow::~CalculatorWindow() {
 
 void CalculatorWindow::connectEvents() {
     leaveWatch_ = new ListLeaveWatch(*this, controls_.lists, {controls_.calculate, controls_.clear},
-                                     leaveRule_);
+                                     controller_);
     for (const ListId id : allLists) {
         connect(&list(id), &OptionList::entryChosen, this,
-                [this, id] { calculator_.entryChosen(id); });
+                [this, id] { controller_.entryChosen(id); });
     }
-    connect(controls_.calculate, &QPushButton::clicked, this, [this] {
-        if (takesCommands_) {
-            calculator_.calculate(QLocale().decimalPoint().toStdString());
-        }
-    });
-    connect(controls_.clear, &QPushButton::clicked, this, [this] {
-        if (takesCommands_) {
-            calculator_.resetInputs();
-        }
-    });
-    connect(menus_.command(Command::clear), &QAction::triggered, this,
-            [this] { calculator_.resetInputs(); });
-    connect(menus_.command(Command::exit), &QAction::triggered, qApp, &QCoreApplication::quit);
-    connect(menus_.models, &QActionGroup::triggered, this, [this](const QAction* item) {
-        calculator_.selectModel(static_cast<Model>(item->data().toInt()));
-        showSettings();
-    });
-    connect(menus_.formats, &QActionGroup::triggered, this, [this](const QAction* item) {
-        calculator_.selectFormat(static_cast<Format>(item->data().toInt()));
-        showSettings();
-    });
-    connect(menus_.command(Command::about), &QAction::triggered, this,
-            [this] { openHelpWindow(new AboutWindow); });
-    connect(menus_.command(Command::glossary), &QAction::triggered, this,
-            [this] { openHelpWindow(new GlossaryWindow); });
+    connect(controls_.calculate, &QPushButton::clicked, this,
+            [this] { controller_.pressed(Button::calculate); });
+    connect(controls_.clear, &QPushButton::clicked, this,
+            [this] { controller_.pressed(Button::clear); });
+    for (std::size_t index = 0; index < commandCount; ++index) {
+        const auto command = static_cast<Command>(static_cast<std::size_t>(Command::clear) + index);
+        connect(menus_.command(command), &QAction::triggered, this,
+                [this, command] { controller_.command(command); });
+    }
 }
 
-void CalculatorWindow::showSettings() {
-    const Settings& settings = calculator_.settings();
+void CalculatorWindow::showSettings(const Settings& settings) {
     for (QAction* item : menus_.models->actions()) {
         item->setChecked(item->data().toInt() == static_cast<int>(settings.model));
     }
@@ -123,28 +105,40 @@ void CalculatorWindow::showSettings() {
     controls_.format->setText(QString::fromUtf8(main_window::formatCaption(settings.format)));
 }
 
-void CalculatorWindow::setTakesCommands(bool takes) {
+void CalculatorWindow::enableCommands(bool enabled) {
     // While the Missing Data box is open, or a help window has the window's place, keys and
-    // clicks cannot reach the window, but an assistive tool's press or menu action can.
-    takesCommands_ = takes;
+    // clicks cannot reach the window, but an assistive tool's menu action can.
     for (QAction* command : menus_.byCommand) {
-        command->setEnabled(takes);
+        command->setEnabled(enabled);
     }
 }
 
-void CalculatorWindow::openHelpWindow(HelpWindow* window) {
+void CalculatorWindow::openHelpWindow(HelpWindowKind which) {
+    HelpWindow* window = which == HelpWindowKind::about ? static_cast<HelpWindow*>(new AboutWindow)
+                                                        : new GlossaryWindow;
     helpWindow_ = window;
     connect(window, &HelpWindow::dismissed, this,
             [this, window] { returnFromHelpWindow(*window); });
     focusBeforeHelp_ = focusWidget();
     centreOnScreen(*window, screen());
-    setTakesCommands(false);
     hide();
     window->show();
 }
 
+void CalculatorWindow::endProgram() {
+    QCoreApplication::quit();
+}
+
+std::string CalculatorWindow::resultText(ResultBox box) const {
+    return (box == ResultBox::hours ? controls_.hours : controls_.days)->text().toStdString();
+}
+
+std::string CalculatorWindow::decimalSeparator() const {
+    return QLocale().decimalPoint().toStdString();
+}
+
 void CalculatorWindow::returnFromHelpWindow(HelpWindow& window) {
-    setTakesCommands(true);
+    controller_.helpWindowClosed();
     show();
     activateWindow();
     if (focusBeforeHelp_) {
@@ -178,11 +172,7 @@ void CalculatorWindow::setShownText(ListId id, std::string_view text) {
 }
 
 void CalculatorWindow::setResultText(ResultBox box, std::string_view text) {
-    // Blanking a blank box changes nothing, which a screen reader must not hear as a change.
-    QLineEdit* shown = box == ResultBox::hours ? controls_.hours : controls_.days;
-    if (const QString result = toQString(text); result != shown->text()) {
-        shown->setText(result);
-    }
+    (box == ResultBox::hours ? controls_.hours : controls_.days)->setText(toQString(text));
 }
 
 void CalculatorWindow::focusList(ListId id) {
@@ -205,9 +195,7 @@ void CalculatorWindow::showMessage(std::string_view text, std::string_view title
         const int width = title * 3 / 2 + 150;
         grid->addItem(new QSpacerItem(width, 0), grid->rowCount(), 0, 1, grid->columnCount());
     }
-    setTakesCommands(false);
     box.exec();
-    setTakesCommands(true);
 }
 
 } // namespace hourvault

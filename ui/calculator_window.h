@@ -1,10 +1,8 @@
 #pragma once
 
-#include "calculator.h"
-#include "list_leave_rule.h"
 #include "main_layout.h"
 #include "main_menus.h"
-#include "window_primitives.h"
+#include "main_window_controller.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -19,7 +17,7 @@ class ShortcutForwarder;
 
 // The program's main window. Constructing it runs the start-up, so the window is complete
 // before it is first shown.
-class CalculatorWindow : public QMainWindow, private WindowPrimitives {
+class CalculatorWindow : public QMainWindow, private MainWindowOperations {
     Q_OBJECT
 
 public:
@@ -30,7 +28,7 @@ public:
     CalculatorWindow& operator=(const CalculatorWindow&) = delete;
 
 private:
-    // What the calculator may do to the window.
+    // What the controller may do to the window.
     [[nodiscard]] int selectionIndex(ListId list) const override;
     [[nodiscard]] std::string shownText(ListId list) const override;
     void clearList(ListId list) override;
@@ -40,21 +38,23 @@ private:
     void focusList(ListId list) override;
     void showMessage(std::string_view text, std::string_view title) override;
 
+    // What only the toolkit can do.
+    void showSettings(const Settings& settings) override;
+    void enableCommands(bool enabled) override;
+    void openHelpWindow(HelpWindowKind which) override;
+    void endProgram() override;
+    [[nodiscard]] std::string resultText(ResultBox box) const override;
+    [[nodiscard]] std::string decimalSeparator() const override;
+
     [[nodiscard]] OptionList& list(ListId id) const;
     void connectEvents();
-    // The model and format in force: check marks, pictures and the format label.
-    void showSettings();
-    void setTakesCommands(bool takes);
-    void openHelpWindow(HelpWindow* window);
     void returnFromHelpWindow(HelpWindow& window);
 
-    Calculator calculator_{*this};
-    ListLeaveRule leaveRule_{calculator_};
+    MainWindowController controller_{*this};
     MainControls controls_;
     MainMenus menus_;
     std::unique_ptr<ShortcutForwarder> shortcuts_;
     ListLeaveWatch* leaveWatch_ = nullptr;
-    bool takesCommands_ = true;
     QPointer<HelpWindow> helpWindow_;
     QPointer<QWidget> focusBeforeHelp_;
 };

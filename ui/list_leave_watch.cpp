@@ -1,6 +1,6 @@
 #include "list_leave_watch.h"
 
-#include "list_leave_rule.h"
+#include "main_window_controller.h"
 #include "option_list.h"
 
 #include <QApplication>
@@ -10,18 +10,19 @@
 namespace hourvault {
 
 ListLeaveWatch::ListLeaveWatch(QWidget& window, const std::array<OptionList*, 6>& lists,
-                               const QList<QPushButton*>& commands, ListLeaveRule& rule)
-    : QObject(&window), window_(window), lists_(lists), rule_(rule) {
+                               const QList<QPushButton*>& commands,
+                               MainWindowController& controller)
+    : QObject(&window), window_(window), lists_(lists), controller_(controller) {
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* /*old*/, QWidget* now) {
         if (now != nullptr && now->window() == &window_ &&
             qobject_cast<QMenuBar*>(now) == nullptr && watching()) {
-            rule_.focusArrived(listOf(*now));
+            controller_.focusArrived(listOf(*now));
         }
     });
     for (const ListId id : allLists) {
         OptionList* list = lists_.at(indexOf(id));
         connect(list, &OptionList::edited, this,
-                [this, id, list] { rule_.textArrived(id, window_.focusWidget() == list); });
+                [this, id, list] { controller_.textArrived(id, window_.focusWidget() == list); });
     }
     for (QPushButton* button : commands) {
         // A click gives the button the focus before it is pressed; a press by an assistive tool
@@ -29,7 +30,7 @@ ListLeaveWatch::ListLeaveWatch(QWidget& window, const std::array<OptionList*, 6>
         connect(button, &QPushButton::pressed, this, [this, button] {
             if (watching()) {
                 button->setFocus(Qt::OtherFocusReason);
-                rule_.commandPressed();
+                controller_.focusArrived(std::nullopt);
             }
         });
     }

@@ -13,10 +13,10 @@ class QWidget;
 
 namespace hourvault {
 
-class ListLeaveRule;
+class MainWindowController;
 class OptionList;
 
-// Tells the window's leave rule (ListLeaveRule, which lists the cases) what happens in the
+// Tells the window's controller (whose ListLeaveRule lists the cases) what happens in the
 // window: where the focus arrives, whatever moved it (mouse, Tab, the program, an assistive
 // tool); when a list's text changes by other means than a pick; when a command button is
 // pressed, which takes the focus first, as a click does.
@@ -26,7 +26,7 @@ class OptionList;
 class ListLeaveWatch final : public QObject {
 public:
     ListLeaveWatch(QWidget& window, const std::array<OptionList*, 6>& lists,
-                   const QList<QPushButton*>& commands, ListLeaveRule& rule);
+                   const QList<QPushButton*>& commands, MainWindowController& controller);
 
 private:
     [[nodiscard]] bool watching() const;
@@ -35,7 +35,7 @@ private:
 
     QWidget& window_;
     std::array<OptionList*, 6> lists_;
-    ListLeaveRule& rule_;
+    MainWindowController& controller_;
 };
 
 } // namespace hourvault
