@@ -154,22 +154,10 @@ TEST(FieldChecks, PicksAndLeavingRebuildOnlyWhatDependsOnThem) {
 }
 
 // Every list shows its prompt with no selection, and both results are blank.
-void expectFresh(const FakeWindow& window, int channels, bool isNtsc) {
-    Texts counts;
-    for (int n = 1; n <= channels; ++n) {
-        counts.push_back(std::to_string(n));
-    }
-    const std::array<Texts, 6> entries{
-        counts,
-        isNtsc ? Texts{"360 x 240 (CIF)", "720 x 240 (2CIF)"}
-               : Texts{"360 x 288 (CIF)", "720 x 288 (2CIF)"},
-        {},
-        {},
-        {"No Audio", "8 kHz Audio (8KB/sec)", "12 kHz Audio (12KB/sec)"},
-        isNtsc ? Texts{"250 GB", "500 GB", "750 GB", "1 TB", "1.2 TB"}
-               : Texts{"320 GB", "640 GB", "1 TB"}};
+void expectFresh(const FakeWindow& window, Model model, Format format) {
     for (const ListId list : allLists) {
-        EXPECT_EQ(window[list].entries, entries.at(indexOf(list))) << FakeWindow::name(list);
+        EXPECT_EQ(window[list].entries, hourvault::expected::freshEntries(list, model, format))
+            << FakeWindow::name(list);
         EXPECT_EQ(window[list].shown, prompt(list));
         EXPECT_EQ(window[list].index, -1);
     }
@@ -179,7 +167,7 @@ void expectFresh(const FakeWindow& window, int channels, bool isNtsc) {
 // Steps: N/P format, 6/9 model, R reset, S start-up. The last step comes after every list has
 // a choice or typed text and a result is on display.
 TEST(ListRebuilds, StartUpAndEverySettingsCommandResetEveryListEvenWithoutAChange) {
-    expectFresh(Desk().window, 16, true); // start-up replaces the initial layout
+    expectFresh(Desk().window, Model::tx4160, Format::ntsc); // start-up replaces the initial layout
     const std::map<char, void (*)(Calculator&)> commands{
         {'N', [](Calculator& c) { c.selectFormat(Format::ntsc); }},
         {'P', [](Calculator& c) { c.selectFormat(Format::pal); }},
@@ -187,13 +175,17 @@ TEST(ListRebuilds, StartUpAndEverySettingsCommandResetEveryListEvenWithoutAChang
         {'9', [](Calculator& c) { c.selectModel(Model::tx4090); }},
         {'R', [](Calculator& c) { c.resetInputs(); }},
         {'S', [](Calculator& c) { c.startUp(); }}};
+    constexpr auto tx16 = Model::tx4160;
+    constexpr auto tx9 = Model::tx4090;
+    constexpr auto ntsc = Format::ntsc;
     const struct {
         std::string_view steps;
-        int channels;
-        bool isNtsc;
-    } cases[] = {{"P9", 9, false}, {"9PN", 9, true}, {"9P6", 16, false}, {"9PS", 16, true},
-                 {"N", 16, true},  {"6", 16, true},  {"R", 16, true}};
-    for (const auto& [steps, channels, isNtsc] : cases) {
+        Model model;
+        Format format;
+    } cases[] = {{"P9", tx9, Format::pal}, {"9PN", tx9, ntsc}, {"9P6", tx16, Format::pal},
+                 {"9PS", tx16, ntsc},      {"N", tx16, ntsc},  {"6", tx16, ntsc},
+                 {"R", tx16, ntsc}};
+    for (const auto& [steps, model, format] : cases) {
         SCOPED_TRACE(steps);
         Desk desk;
         for (const char step : steps.substr(0, steps.size() - 1)) {
@@ -207,9 +199,9 @@ TEST(ListRebuilds, StartUpAndEverySettingsCommandResetEveryListEvenWithoutAChang
         desk.window.type(quality, "typed");
         desk.window.type(hddsize, "typed");
         commands.at(steps.back())(desk.calc);
-        EXPECT_EQ(desk.calc.settings().channelCount(), channels);
-        EXPECT_EQ(desk.calc.settings().isNtsc(), isNtsc);
-        expectFresh(desk.window, channels, isNtsc);
+        EXPECT_EQ(desk.calc.settings().model, model);
+        EXPECT_EQ(desk.calc.settings().format, format);
+        expectFresh(desk.window, model, format);
     }
 }
 
