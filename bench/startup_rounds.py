@@ -5,13 +5,16 @@ Each run: the clock (CLOCK_MONOTONIC) is read just before the program is spawned
 first-paint probe prints the clock at its first painted frame and its memory then. The runs
 alternate (empty, Hourvault, then Hourvault, empty, ...) so that other load on the machine falls
 on both alike; the table shows medians, the fastest and slowest run, and Hourvault / empty.
-With --wine, the Windows programs of the windows-bench preset run under Wine instead, in a
-private X server with a window manager; their probe prints when they have painted, and the
-clock is read when that line arrives.
+With --wine, the Windows programs of a windows-bench preset run under Wine instead, in a
+private X server with a window manager: the empty window, the native floor (the same native
+controls with the program's manifest) and Hourvault, compared with the floor. Their probe prints
+when they have painted, and the clock is read when that line arrives; a few more runs under a
+server that logs its requests count each program's requests up to its first paint.
 """
 
 import argparse
 import os
+import re
 import shutil
 import statistics
 import subprocess
@@ -36,7 +39,9 @@ def parse_args():
                         help="the program compared with the floor")
     parser.add_argument("--label", default="", help="printed above the tables")
     parser.add_argument("--wine", metavar="BUILD",
-                        help="the windows-bench build folder: compare its programs under Wine")
+                        help="a windows-bench build folder: compare its programs under Wine")
+    parser.add_argument("--request-rounds", type=int, default=3,
+                        help="with --wine, runs of each program that count its server requests")
     return parser.parse_args()
 
 
@@ -84,6 +89,7 @@ def run_once(command, env, errors):
         "ms": (int(fields.get("first_paint_ns", arrived)) - started) / 1e6,
         "hwm": int(fields["vmhwm_kib"]) / 1024,
         "pss": int(fields["pss_kib"]) / 1024 if "pss_kib" in fields else float("nan"),
+        "mark": fields.get("mark"),
     }
 
 
@@ -147,18 +153,115 @@ def table(title, samples, floor, program):
     return "\n".join(lines)
 
 
-def under_wine(args, floor, program):
-    """The Windows programs under Wine, in a private X server under openbox."""
+def wine_for(program, build):
+    """Wine's loader, prefix and architecture for a Windows program, as cmake/wine-run picks them:
+    a PE32+ program by Wine's 64-bit loader in the build's win64 prefix, a PE32 one by `wine`
+    in its win32 prefix."""
+    with open(program, "rb") as image:
+        header = image.read(4096)
+    machine = int.from_bytes(header[int.from_bytes(header[0x3c:0x40], "little") + 4:][:2],
+                             "little")
+    arch = "win64" if machine == 0x8664 else "win32"
+    loader = shutil.which("wine")
+    if arch == "win64" and os.access("/usr/lib/wine/wine64", os.X_OK):
+        loader = "/usr/lib/wine/wine64"
+    return loader, os.path.join(build, f"wine-{arch}"), arch
+
+
+def requests_to_mark(log, mark):
+    """The server requests of the process that created the event named `mark`, up to that
+    event: from the server's log (debug level 1), where each request is a line
+    `TID: name( ... )` and each thread's first reply names its process."""
+    owner, marker = {}, None
+    lines = log.splitlines()
+    request = re.compile(r"^([0-9a-f]{4,8}): (\w+)\( ")
+    started = re.compile(r"^([0-9a-f]{4,8}): init_(?:first_)?thread\(\) = \w+ \{ pid=([0-9a-f]+)")
+    for number, line in enumerate(lines):
+        if (found := started.match(line)):
+            owner[found[1]] = found[2]
+        elif (found := request.match(line)) and f'{mark}"' in line and "create_event" in line:
+            marker = (number, owner.get(found[1]))
+            break
+    if marker is None or marker[1] is None:
+        return None
+    owner, count = {}, 0
+    for line in lines[:marker[0]]:
+        if (found := started.match(line)):
+            owner[found[1]] = found[2]
+            # The thread's first request came before its process was known.
+            count += found[2] == marker[1]
+        elif (found := request.match(line)) and owner.get(found[1]) == marker[1]:
+            count += 1
+    return count
+
+
+def count_requests(programs, env, rounds, errors):
+    """Each program's server requests to its first paint, under a server that logs them."""
+    counts = {name: [] for name in programs}
+    subprocess.run(["wineserver", "-k"], env=env)
+    with tempfile.TemporaryFile() as log:
+        server = subprocess.Popen(["wineserver", "-f", "-p", "-d1"], env=env,
+                                  stdout=subprocess.DEVNULL, stderr=log)
+        try:
+            for round_number in range(1 + rounds):
+                for name, command in programs.items():
+                    log.seek(0, os.SEEK_END)
+                    before = log.tell()
+                    report = run_once(command, env, errors)
+                    log.seek(before)
+                    count = requests_to_mark(log.read().decode(errors="replace"), report["mark"])
+                    if count is None:
+                        sys.exit(f"{name}: its mark {report['mark']} is not in the server's log")
+                    # The first round starts Wine's own services; it is not counted.
+                    if round_number > 0:
+                        counts[name].append(count)
+        finally:
+            subprocess.run(["wineserver", "-k"], env=env)
+            server.wait()
+    return counts
+
+
+def wine_table(title, samples, requests, base):
+    def column(values):
+        return statistics.median(values), min(values), max(values)
+
+    lines = [title,
+             f"{'':28}{'first paint (ms)':>26}{'peak memory (MiB)':>27}{'server requests':>27}",
+             f"{'':28}{'median':>10}{'min':>8}{'max':>8}{'median':>11}{'min':>8}{'max':>8}"
+             f"{'median':>11}{'min':>8}{'max':>8}"]
+    medians = {}
+    for name in samples:
+        ms = column([s["ms"] for s in samples[name]])
+        hwm = column([s["hwm"] for s in samples[name]])
+        sent = column(requests[name])
+        medians[name] = ms[0], hwm[0], sent[0]
+        lines.append(f"{name:28}{ms[0]:10.1f}{ms[1]:8.1f}{ms[2]:8.1f}"
+                     f"{hwm[0]:11.1f}{hwm[1]:8.1f}{hwm[2]:8.1f}"
+                     f"{sent[0]:11.0f}{sent[1]:8d}{sent[2]:8d}")
+    for name in samples:
+        if name != base:
+            ratio = [medians[name][i] / medians[base][i] for i in range(3)]
+            lines.append(f"{name + ' / ' + base:28}{ratio[0]:9.3f}x{'':16}{ratio[1]:10.3f}x"
+                         f"{'':16}{ratio[2]:10.3f}x")
+    return "\n".join(lines)
+
+
+def under_wine(args, names):
+    """The Windows programs under Wine, in a private X server under openbox: the empty window,
+    the native floor and Hourvault, compared with the floor."""
     build = os.path.abspath(args.wine)
-    wine = shutil.which("wine")
+    paths = [os.path.join(build, "bench", f"{program}.exe") for program in
+             ("win32_empty_window", "win32_native_floor", "win32_hourvault_first_paint")]
+    wine, prefix, arch = wine_for(paths[-1], build)
     if wine is None or shutil.which("Xvfb") is None or shutil.which("openbox") is None:
         sys.exit("--wine needs wine, Xvfb and openbox: install them with: scripts/setup windows")
     server = Xvfb()
     manager = subprocess.Popen(["openbox"], env=dict(os.environ, DISPLAY=server.display),
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    env = dict(os.environ, DISPLAY=server.display, WINEARCH="win32", WINEDEBUG="-all",
-               WINEPREFIX=os.path.join(build, "wine-win32"),
-               WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d")
+    env = dict(os.environ, DISPLAY=server.display, WINEARCH=arch, WINEDEBUG="-all",
+               WINEPREFIX=prefix, WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d")
+    if arch == "win64":
+        env["WINELOADER"] = wine
     try:
         if not os.path.exists(os.path.join(env["WINEPREFIX"], "system.reg")):
             subprocess.run([wine, "wineboot", "-i"], env=env, check=True,
@@ -166,12 +269,13 @@ def under_wine(args, floor, program):
         # One server for every round, as a desktop session has.
         subprocess.run(["wineserver", "-k"], env=env)
         subprocess.run(["wineserver", "-p"], env=env, check=True)
-        programs = {floor: [wine, os.path.join(build, "bench", "win32_empty_window.exe")],
-                    program: [wine, os.path.join(build, "bench", "win32_hourvault_first_paint.exe")]}
+        programs = {name: [wine, path] for name, path in zip(names, paths)}
         with tempfile.TemporaryFile() as errors:
             samples = measure(programs, env, args.rounds, args.warm_up, errors)
-        print(table(f"Wine under Xvfb and openbox, 100 %, {args.rounds} rounds", samples, floor,
-                    program) + "\n", flush=True)
+            requests = count_requests(programs, env, args.request_rounds, errors)
+        print(wine_table(f"Wine ({arch}) under Xvfb and openbox, 100 %, {args.rounds} rounds; "
+                         f"server requests to the first paint in {args.request_rounds}",
+                         samples, requests, names[1]) + "\n", flush=True)
     finally:
         subprocess.run(["wineserver", "-k"], env=env)
         manager.terminate()
@@ -184,7 +288,7 @@ def main():
     if args.label:
         print(args.label)
     if args.wine:
-        under_wine(args, floor, program)
+        under_wine(args, (floor, "native floor", program))
         return
     programs = {floor: [args.floor], program: [args.program]}
     with tempfile.TemporaryFile() as errors:
