@@ -1,10 +1,17 @@
 # The Windows program's two packages, beside it in the build: an MSI built by wixl (msitools)
 # from packaging/windows/hourvault.wxs.in, and a portable zip. Each holds the program, the
-# licence and a short readme, with Windows' line ends; both are built with the program. The
+# licence and a short readme, with Windows' line ends; both are built with the program where
+# wixl is installed, and otherwise only when asked for (the windows_packages target). The
 # 32-bit build makes hourvault-X.Y.Z.msi and hourvault-X.Y.Z-portable.zip, the x86-64 build
 # hourvault-X.Y.Z-x64.msi and hourvault-X.Y.Z-x64-portable.zip.
 find_program(HOURVAULT_WIXL wixl)
 find_program(HOURVAULT_MSIBUILD msibuild)
+if(HOURVAULT_WIXL AND HOURVAULT_MSIBUILD)
+    set(packages_with_the_program ALL)
+else()
+    set(packages_with_the_program "")
+    message(STATUS "No wixl and msibuild: the Windows packages are built only when asked for")
+endif()
 set(package ${PROJECT_BINARY_DIR}/package)
 
 # What the 32-bit (x86) and the 64-bit (x64) package differ in, by wixl's name for each: the
@@ -82,13 +89,14 @@ add_custom_command(OUTPUT ${zip}
             ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip hourvault.exe LICENSE.txt README.txt
     DEPENDS ${files}/hourvault.exe ${HOURVAULT_LICENSE} ${HOURVAULT_README}
     VERBATIM)
-add_custom_target(windows_packages ALL DEPENDS ${msi} ${zip})
+add_custom_target(windows_packages ${packages_with_the_program} DEPENDS ${msi} ${zip})
 
 # For the x86-64 build's tests, which install a 32-bit package first for the 64-bit one to
 # replace: the 32-bit MSI of the same files (its program is a 64-bit one, never run from it).
 if(HOURVAULT_BUILD_TESTS AND arch STREQUAL x64)
     set(msi_x86 ${PROJECT_BINARY_DIR}/tests/win32/hourvault-${PROJECT_VERSION}-x86-for-tests.msi)
     hourvault_msi(x86 ${msi_x86})
-    add_custom_target(windows_packages_x86_for_tests ALL DEPENDS ${msi_x86})
+    add_custom_target(windows_packages_x86_for_tests ${packages_with_the_program}
+                      DEPENDS ${msi_x86})
     set(HOURVAULT_MSI_X86_FOR_TESTS ${msi_x86} PARENT_SCOPE)
 endif()
