@@ -24,6 +24,8 @@ constexpr ControlSpec aboutControls[] = {
      "brand_logo.gif",
      "Ostrel brand logo",
      {1560, 1920, 1815, 375}},
+    // The window's own words, kept as they are: they are not the build's version, which
+    // --version and the packages give.
     {ControlKind::label,
      "Label4",
      "Version 2.0   -   November 16, 2005",
