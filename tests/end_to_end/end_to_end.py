@@ -5,6 +5,7 @@
 # is an entry of RUNS: what it starts, then its scenarios in turn.
 import argparse
 import contextlib
+import json
 import os
 import re
 import shutil
@@ -37,40 +38,31 @@ from accessibility import (Atspi, GLib, Relation, Role, State, act, children,  #
                            says, targets, text, text_changes)
 from session import expect, keys, xdo  # noqa: E402
 
-TITLE, GLOSSARY, MISSING_DATA = "OSTREL  Hourvault", "Glossary of Terms", "Missing Data"
-LAYOUT = Path(__file__).parents[2] / "layout"
-# The main window's table rows: kind, name, text, accessible text, role, the control a label names.
-ROWS = [dict(zip(("kind", "name", "text", "accessible", "role", "label_for"), row)) for row in
-        re.findall(r'\{ControlKind::(\w+),\s*"(\w*)",\s*"([^"]*)",\s*(?:"([^"]*)"|nullptr),\s*'
-                   r'\{[^}]*\}(?:,\s*Role::(\w+))?(?:,\s*Role::(\w+))?\}',
-                   (LAYOUT / "main_window.cpp").read_text())]
-# Each list, in the order Calculate checks them: its name as its control carries it, for a reader
-# of the Windows program, which knows controls by name; and the role of the frame that names it.
-PLACES = re.findall(r'\{ListId::\w+, "(\w+)", Role::\w+, Role::(\w+)\}',
-                    (LAYOUT / "main_window.h").read_text())
+def facts():  # what the program's own tables and every test's texts say, as window_facts wrote it
+    parser = argparse.ArgumentParser(add_help=False)
+    parser.add_argument("--facts", type=Path, required=True)
+    return json.loads(parser.parse_known_args()[0].facts.read_text())
+
+FACTS, MISSING_DATA = facts(), "Missing Data"
+TITLE, GLOSSARY = FACTS["title"], FACTS["glossary"]
+# Each list, in the order Calculate checks them, by the test's key: its frame's caption, its
+# name as its control carries it (which a reader of the Windows program knows it by), its prompt,
+# what Calculate says of it then, and its choice in the typical request.
 KEYS = ("cameras", "resolution", "quality", "rate", "audio", "disk")
-# Each list by the caption of the frame that names it.
-LISTS = {key: next(row["accessible"] for row in ROWS if row["role"] == frame)
-         for key, (_, frame) in zip(KEYS, PLACES)}
-# Its prompt, what Calculate says of it then, the typical request: as every test expects them.
-EXPECTED = (Path(__file__).parents[1] / "expected_texts.h").read_text()
-PROMPTS = dict(zip(LISTS, re.findall(r'"(< select [^"]*>)"', EXPECTED)))
-MISSING = dict(zip(LISTS, re.findall(r'"(You must select [^"]*)"', EXPECTED)))
-REQUEST = re.findall(r'"([^"]*)"', re.search(r"typical\{(.*?)\};", EXPECTED, re.S)[1])
-TYPICAL, RESULTS = dict(zip(LISTS, REQUEST)), dict(zip(
-    ("Recording time in hours", "Recording time in days"), REQUEST[len(LISTS):]))
+LISTS = {key: row["caption"] for key, row in zip(KEYS, FACTS["lists"])}
+NAMES = {key: row["name"] for key, row in zip(KEYS, FACTS["lists"])}
+PROMPTS = {key: row["prompt"] for key, row in zip(KEYS, FACTS["lists"])}
+MISSING = {key: row["missing"] for key, row in zip(KEYS, FACTS["lists"])}
+TYPICAL = {key: row["typical"] for key, row in zip(KEYS, FACTS["lists"])}
+# Both result boxes by what they are named, with the typical request's results.
+RESULTS = {box["accessible"]: box["typical"] for box in FACTS["results"]}
 BLANK = dict.fromkeys(RESULTS, "")
 # Each glossary term and the first words of the explanation it labels.
-TERMS = {"# of Cameras :": "This is the number of cameras",
-         "Resolution :": "This represents the size of the",
-         "Picture Quality :": "This is the setting that controls",
-         "Recording Rate :": "This is the number of images",
-         "Audio Quality :": "This is the sampling rate of",
-         "HDD Size :": "Ostrel DVRs work with hard disk"}
-NAMES = {key: name for key, (name, _) in zip(KEYS, PLACES)}
-# The pictures of each model, those of the chosen one showing.
-MODELS = {"TX-4160": ["TX-4160, 16 channel digital video recorder", "The recorders, TX-4160 lit"],
-          "TX-4090": ["TX-4090, 9 channel digital video recorder", "The recorders, TX-4090 lit"]}
+TERMS = {" ".join(term.split()): " ".join(explained.split()[:6])
+         for term, explained in FACTS["terms"].items()}
+# The pictures of each model by its channel count, those of the chosen one showing.
+MODELS = {channels: sorted(shows for count, shows in FACTS["models"] if count == channels)
+          for channels in (16, 9)}
 # A window a taskbar lists: normal, transient for none, with the icon and the launcher's class.
 LAUNCHER = next((Path(__file__).parents[2] / "assets").glob("*.desktop")).read_text()
 LISTED_WINDOW = {"kind": "_NET_WM_WINDOW_TYPE = _NET_WM_WINDOW_TYPE_NORMAL", "listed": True,
@@ -181,7 +173,7 @@ def no_display(run):  # one line that says why, and status 1, not a core dump
 def start(run):  # then a Tab round all ten controls, every list with its prompt: no text told
     launch(run)
     run.activate()
-    run.check("the start", video_format=["NTSC"], model=MODELS["TX-4160"], choices=PROMPTS,
+    run.check("the start", video_format=["NTSC"], model=MODELS[16], choices=PROMPTS,
               focus="Calculate")
     run.shot("1-start", readme="1-startup")
     session.pump()
@@ -277,7 +269,7 @@ def pal_and_double_click(run):  # then the TX-4090: the lists start over, still 
     run.check("no Missing Data box under the double-click", windows=[TITLE])
     click(run.menu("Model", "TX-4090 (9 channel)"))
     keys(*["shift+Tab"] * 4)  # from the cameras list back to Calculate
-    run.check("the TX-4090 in PAL", model=MODELS["TX-4090"], video_format=["PAL"],
+    run.check("the TX-4090 in PAL", model=MODELS[9], video_format=["PAL"],
               choices=PROMPTS, focus="Calculate")
     run.shot("6-tx4090-pal", readme="3-tx4090-pal")
 
@@ -368,6 +360,7 @@ def main():
     parser.add_argument("--scale", type=int, default=1, help="2 for a screen at 200 %%")
     parser.add_argument("--windows", type=Path, metavar="READER",
                         help="PROGRAM is the Windows program, run under Wine, read by READER")
+    parser.add_argument("--facts", type=Path, required=True, help="as window_facts wrote them")
     args, failed = parser.parse_args(), 0
     runs = [("wine", on_windows.set_up, on_windows.SCENARIOS)] if args.windows else RUNS
     shots = args.folder or args.program.resolve().parents[1] / "end_to_end"

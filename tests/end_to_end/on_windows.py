@@ -80,7 +80,7 @@ def typical_request(run):  # by keys along the focus order, then by clicks on dr
 def read_aloud(run):  # through oleacc from another process, as Narrator and NVDA read: each list
     # a combo box named by its frame with its text as value, the field that takes its focus named
     # alike; a result box by its unit label; a picture by what it shows
-    from end_to_end import LISTS, ROWS, TYPICAL  # noqa: E402
+    from end_to_end import FACTS, LISTS, TYPICAL  # noqa: E402
     found = read(run, "--accessible")[run.title]["controls"]
     heard = {name: found[name]["accessible"] for name in found}
     fields = {name: {part: found[name]["field"][part] for part in ("name", "value")}
@@ -90,10 +90,9 @@ def read_aloud(run):  # through oleacc from another process, as Narrator and NVD
         for key, caption in LISTS.items()}, heard
     assert fields == {run.names[key]: {"name": caption, "value": TYPICAL[key]}
                       for key, caption in LISTS.items()}, fields
-    boxes = {row["role"]: row["name"] for row in ROWS if row["kind"] == "resultBox"}
-    units = {boxes[row["label_for"]]: row["text"] for row in ROWS if row["label_for"] in boxes}
+    units = {box["name"]: box["unit"] for box in FACTS["results"]}
     assert {box: heard[box]["name"] for box in units} == units, heard
-    pictures = {row["name"]: row["accessible"] for row in ROWS if row["kind"] == "picture"}
+    pictures = FACTS["pictures"]
     assert {picture: heard[picture]["name"] for picture in pictures} == pictures, heard
 
 def missing_data(run):  # Clear, then Calculate: the box names the cameras, the focus goes there
