@@ -1,5 +1,6 @@
 #include "calculator_window.h"
 
+#include "centred_line.h"
 #include "control_ids.h"
 #include "decimal_separator.h"
 #include "dpi.h"
@@ -157,6 +158,9 @@ void CalculatorWindow::createControls() {
                 ? makeControl(L"EDIT", noText, WS_TABSTOP | ES_READONLY | ES_AUTOHSCROLL,
                               WS_EX_CLIENTEDGE, window_, id)
                 : makeControl(L"STATIC", wide(spec.text), SS_LEFT | SS_NOPREFIX, 0, window_, id);
+        if (spec.kind == ControlKind::resultBox) {
+            centreLine(made);
+        }
         if (spec.accessibleText != nullptr) {
             names_.name(made, wide(spec.accessibleText));
         }

@@ -1,6 +1,7 @@
 #include "option_list.h"
 
 #include "accessible_names.h"
+#include "centred_line.h"
 #include "text.h"
 
 #include <commctrl.h>
@@ -44,6 +45,7 @@ void OptionList::create(HWND parent, int id, const RECT& place) {
     boxProcedure_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
         combo_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OptionList::procedure)));
     SendMessageW(combo_, CB_SETMINVISIBLE, visibleEntries, 0);
+    centreLine(field());
 }
 
 HWND OptionList::field() const {

@@ -126,6 +126,39 @@ TEST_F(WindowTest, ControlsSitAtTheirPlacesAtTheScreensScale) {
     EXPECT_NEAR(client.bottom, MulDiv(343, int(dpi), 96), 1);
 }
 
+// The line a list's field or a result box shows sits midway up its place at every scale, as
+// Windows centres a control's text, not at the top of a box that grew with the scale.
+TEST_F(WindowTest, FieldTextsSitMidwayInTheirPlaces) {
+    std::vector<std::string_view> names{"txtHours", "txtDays"};
+    for (const ListId list : allLists) {
+        names.push_back(main_window::objectName(list));
+    }
+    for (const std::string_view name : names) {
+        HWND box = driver_->control(name);
+        COMBOBOXINFO combo{};
+        combo.cbSize = sizeof combo;
+        HWND field = GetComboBoxInfo(box, &combo) ? combo.hwndItem : box;
+        // The edit's own line: its formatting rectangle's top, one line of its font high.
+        RECT line{};
+        SendMessageW(field, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&line));
+        HDC screen = GetDC(field);
+        HGDIOBJ previous =
+            SelectObject(screen, reinterpret_cast<HGDIOBJ>(SendMessageW(field, WM_GETFONT, 0, 0)));
+        TEXTMETRICW font{};
+        GetTextMetricsW(screen, &font);
+        SelectObject(screen, previous);
+        ReleaseDC(field, screen);
+        POINT top{0, line.top};
+        ClientToScreen(field, &top);
+        RECT place{};
+        GetWindowRect(box, &place);
+        // Twice the middles, in whole pixels: within a pixel.
+        EXPECT_NEAR(2 * top.y + font.tmHeight, place.top + place.bottom, 2)
+            << name << ": a line " << font.tmHeight << " high from " << top.y - place.top << " in "
+            << place.bottom - place.top;
+    }
+}
+
 TEST_F(WindowTest, MenusShowCaptionsShortcutsAndChecks) {
     HMENU bar = GetMenu(window_->handle());
     std::vector<std::wstring> shown;
