@@ -9,6 +9,7 @@ show its main window.
 
 Usage: shown_pictures.py LAYOUT ASSETS --qt OUTPUT.cpp
        shown_pictures.py LAYOUT ASSETS --bitmaps FOLDER  (NAME.bmp, NAME_2x.bmp for each picture)
+       shown_pictures.py LAYOUT ASSETS --names  (the pictures' files, as a CMake list)
 """
 import argparse
 import re
@@ -87,10 +88,15 @@ def main():
     parser.add_argument("assets", type=Path)
     parser.add_argument("--qt", type=Path)
     parser.add_argument("--bitmaps", type=Path)
+    parser.add_argument("--names", action="store_true")
     arguments = parser.parse_args()
+    rows = picture_rows(arguments.layout)
+    if arguments.names:
+        print(";".join(file for file, _, _ in rows))
+        return
     # Each scale's pictures side by side, so that a start-up at 100 % reads one stretch of them.
     pictures = [(file, scale, shown(arguments.assets, file, width, height, scale))
-                for scale in (1, 2) for file, width, height in picture_rows(arguments.layout)]
+                for scale in (1, 2) for file, width, height in rows]
     if arguments.qt:
         write_qt(pictures, arguments.qt)
     if arguments.bitmaps:

@@ -2,6 +2,7 @@
 
 #include "dpi.h"
 #include "dpi_messages.h"
+#include "program_services.h"
 #include "text.h"
 #include "window_class.h"
 
@@ -19,8 +20,13 @@ namespace {
 constexpr wchar_t pictureClass[] = L"HourvaultPicture";
 constexpr UINT programIconId = 1;
 
-// The resource a picture is built in under: its file name, and its twin's with "_2x" for "@2x",
-// which resource names cannot hold.
+// From 150 % a picture is drawn from its twice-as-large twin.
+bool fromTwin(UINT dpi) {
+    return dpi >= standardDpi * 3 / 2;
+}
+
+// The resource a picture kept as a file is built in under: its file name, and its twin's with
+// "_2x" for "@2x", which resource names cannot hold.
 std::wstring resourceName(const std::wstring& file, bool twice) {
     if (!twice) {
         return file;
@@ -33,7 +39,16 @@ void report(const std::wstring& what) {
     OutputDebugStringW((L"hourvault: " + what + L"\n").c_str());
 }
 
-// Reads a picture from the program's resources; null, and a report, if it cannot.
+// The bitmap of what its box shows, built in for each of the main window's pictures under the
+// file's name without its extension (the twin's with "_2x"); null for a picture kept as a file.
+HBITMAP loadShownPart(const std::wstring& file, bool twice) {
+    const std::wstring name = file.substr(0, file.rfind(L'.')) + (twice ? L"_2x" : L"");
+    return static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), name.c_str(), IMAGE_BITMAP, 0,
+                                           0, LR_CREATEDIBSECTION));
+}
+
+// Reads a picture kept as a file from the program's resources; null, and a report, if it
+// cannot.
 Gdiplus::GpBitmap* readPicture(const std::wstring& name) {
     HMODULE program = GetModuleHandleW(nullptr);
     HRSRC found = FindResourceW(program, name.c_str(), MAKEINTRESOURCEW(10)); // RT_RCDATA
@@ -60,11 +75,11 @@ Gdiplus::GpBitmap* readPicture(const std::wstring& name) {
     return bitmap;
 }
 
-// What a box shows, drawn once for its size and resolution.
+// What a box shows, drawn once for its resolution: from its top-left corner, black beyond.
 struct Shown {
     HBITMAP bitmap = nullptr;
+    SIZE size{};
     UINT dpi = 0;
-    bool failed = false;
 
     void drop() {
         if (bitmap != nullptr) {
@@ -74,27 +89,17 @@ struct Shown {
     }
 };
 
-// Draws the picture at the screen's scale into a bitmap of the box's size, from the corner.
-HBITMAP render(HWND box, const std::wstring& file, UINT dpi) {
+// Draws the picture scaled by GDI+ into a bitmap of the box's size, from the corner.
+HBITMAP drawScaled(HWND box, Gdiplus::GpImage* picture, UINT dpi, int scale) {
     RECT area{};
     GetClientRect(box, &area);
-    const bool twice = dpi >= standardDpi * 3 / 2;
-    Gdiplus::GpBitmap* picture = readPicture(resourceName(file, twice));
-    if (picture == nullptr || area.right <= 0 || area.bottom <= 0) {
-        if (picture != nullptr) {
-            Gdiplus::DllExports::GdipDisposeImage(picture);
-        }
+    if (area.right <= 0 || area.bottom <= 0) {
         return nullptr;
     }
     UINT width = 0;
     UINT height = 0;
     Gdiplus::DllExports::GdipGetImageWidth(picture, &width);
     Gdiplus::DllExports::GdipGetImageHeight(picture, &height);
-    // One picture pixel is one pixel at 96 dots per inch; a twin's, half of one.
-    const int scale = twice ? 2 * standardDpi : standardDpi;
-    const int drawnWidth = MulDiv(static_cast<int>(width), static_cast<int>(dpi), scale);
-    const int drawnHeight = MulDiv(static_cast<int>(height), static_cast<int>(dpi), scale);
-
     HDC screen = GetDC(box);
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, area.right, area.bottom);
@@ -102,6 +107,9 @@ HBITMAP render(HWND box, const std::wstring& file, UINT dpi) {
     FillRect(memory, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     Gdiplus::GpGraphics* graphics = nullptr;
     Gdiplus::DllExports::GdipCreateFromHDC(memory, &graphics);
+    // As many screen pixels as the picture (or the part of it built in) fills at this scale.
+    const int drawnWidth = MulDiv(static_cast<int>(width), static_cast<int>(dpi), scale);
+    const int drawnHeight = MulDiv(static_cast<int>(height), static_cast<int>(dpi), scale);
     const bool exact = drawnWidth == static_cast<int>(width);
     Gdiplus::DllExports::GdipSetInterpolationMode(
         graphics, exact ? Gdiplus::InterpolationModeNearestNeighbor
@@ -112,7 +120,40 @@ HBITMAP render(HWND box, const std::wstring& file, UINT dpi) {
     SelectObject(memory, previous);
     DeleteDC(memory);
     ReleaseDC(box, screen);
-    Gdiplus::DllExports::GdipDisposeImage(picture);
+    return bitmap;
+}
+
+// The picture at the screen's scale. At 100 % and 200 % a main-window picture is its built-in
+// bitmap, drawn pixel for pixel; at other scales GDI+ draws it from that bitmap, as it reads and
+// draws a picture kept as a file at every scale.
+HBITMAP render(HWND box, const std::wstring& file, UINT dpi) {
+    const bool twice = fromTwin(dpi);
+    // One picture pixel is one pixel at 96 dots per inch; a twin's, half of one.
+    const int scale = twice ? 2 * standardDpi : standardDpi;
+    HBITMAP shownPart = loadShownPart(file, twice);
+    if (shownPart != nullptr && static_cast<int>(dpi) == scale) {
+        return shownPart;
+    }
+    if (!ProgramServices::pictures()) {
+        report(L"GDI+ cannot start to draw the picture " + file);
+        if (shownPart != nullptr) {
+            DeleteObject(shownPart);
+        }
+        return nullptr;
+    }
+    Gdiplus::GpBitmap* picture = nullptr;
+    if (shownPart != nullptr) {
+        Gdiplus::DllExports::GdipCreateBitmapFromHBITMAP(shownPart, nullptr, &picture);
+    } else {
+        picture = readPicture(resourceName(file, twice));
+    }
+    HBITMAP bitmap = picture != nullptr ? drawScaled(box, picture, dpi, scale) : nullptr;
+    if (picture != nullptr) {
+        Gdiplus::DllExports::GdipDisposeImage(picture);
+    }
+    if (shownPart != nullptr) {
+        DeleteObject(shownPart);
+    }
     return bitmap;
 }
 
@@ -131,16 +172,23 @@ void paint(HWND box, Picture& picture) {
         shown.drop();
         shown.dpi = dpi;
         shown.bitmap = render(box, picture.file, dpi);
-        shown.failed = shown.bitmap == nullptr;
+        BITMAP size{};
+        if (shown.bitmap != nullptr && GetObjectW(shown.bitmap, sizeof size, &size) != 0) {
+            shown.size = {size.bmWidth, size.bmHeight};
+        }
     }
     RECT area{};
     GetClientRect(box, &area);
     if (shown.bitmap != nullptr) {
         HDC memory = CreateCompatibleDC(target);
         HGDIOBJ previous = SelectObject(memory, shown.bitmap);
-        BitBlt(target, 0, 0, area.right, area.bottom, memory, 0, 0, SRCCOPY);
+        BitBlt(target, 0, 0, shown.size.cx, shown.size.cy, memory, 0, 0, SRCCOPY);
         SelectObject(memory, previous);
         DeleteDC(memory);
+        if (shown.size.cx < area.right || shown.size.cy < area.bottom) {
+            ExcludeClipRect(target, 0, 0, shown.size.cx, shown.size.cy);
+            FillRect(target, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        }
     } else {
         // The place the picture would have filled, outlined.
         FillRect(target, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));

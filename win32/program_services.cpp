@@ -8,18 +8,36 @@
 
 namespace hourvault::win32 {
 
+ProgramServices* ProgramServices::running_ = nullptr;
+
 ProgramServices::ProgramServices() : com_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    Gdiplus::GdiplusStartupInput input;
-    Gdiplus::GdiplusStartup(&pictures_, &input, nullptr);
+    running_ = this;
 }
 
 ProgramServices::~ProgramServices() {
-    Gdiplus::GdiplusShutdown(pictures_);
+    running_ = nullptr;
+    if (picturesStarted_) {
+        Gdiplus::GdiplusShutdown(pictures_);
+    }
     if (SUCCEEDED(com_)) {
         CoUninitialize();
     }
+}
+
+bool ProgramServices::pictures() {
+    if (running_ == nullptr) {
+        return false;
+    }
+    ProgramServices& services = *running_;
+    if (!services.picturesTried_) {
+        services.picturesTried_ = true;
+        const Gdiplus::GdiplusStartupInput input;
+        services.picturesStarted_ =
+            Gdiplus::GdiplusStartup(&services.pictures_, &input, nullptr) == Gdiplus::Ok;
+    }
+    return services.picturesStarted_;
 }
 
 } // namespace hourvault::win32
