@@ -2,7 +2,8 @@
 # The built program in an X server and a D-Bus session of its own, with no window manager and
 # under openbox, driven by keys, clicks and assistive actions and read back as assistive tools
 # and taskbars read it; then natively on Wayland under weston, through AT-SPI alone. Each set-up
-# is an entry of RUNS: what it starts, then its scenarios in turn.
+# is an entry of RUNS: what it starts, a fixture for its scenarios, each a test of its own that
+# begins from a fresh start (from_clear), but for those on the program as it starts.
 import argparse
 import contextlib
 import json
@@ -14,7 +15,7 @@ import subprocess
 import sys
 import tempfile
 import time
-import traceback
+import unittest
 from dataclasses import dataclass
 from pathlib import Path
 
@@ -164,12 +165,28 @@ def launch(run):  # the main window, its lists named by their frames, results an
     run.check("each list labelled by its frame, the result boxes read-only",
               frames={name: [name] for name in lists}, read_only=[(True, False)] * 2)
 
+def as_launched(scenario):  # a scenario on the program as it starts, not from a fresh start
+    scenario.as_launched = True
+    return scenario
+
+def from_clear(run):  # every other scenario starts here: NTSC and the TX-4160, then Clear by its
+    # button, and the focus back on Calculate
+    run.activate()
+    for item in ("NTSC", "TX-4160 (16 channel)"):
+        act(named(run.main, Role.MENU_ITEM)[item])
+    click(run.buttons["Clear"])
+    keys("shift+Tab")
+    run.check("a fresh start", windows=[TITLE], video_format=["NTSC"], choices=PROMPTS,
+              results=BLANK, focus="Calculate")
+
+@as_launched
 def no_display(run):  # one line that says why, and status 1, not a core dump
     ended = subprocess.run(run.command, capture_output=True, text=True, timeout=30, env={
         key: value for key, value in os.environ.items()
         if key not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")})
     assert (ended.returncode, len(ended.stderr.splitlines())) == (1, 1), ended
 
+@as_launched
 def start(run):  # then a Tab round all ten controls, every list with its prompt: no text told
     launch(run)
     run.activate()
@@ -183,9 +200,12 @@ def start(run):  # then a Tab round all ten controls, every list with its prompt
     keys("Tab")
     run.check("the focus round to the start, no text told", focus="Calculate", told=[])
 
-def typical_request(run):  # by keys along the focus order from Calculate, each change told
-    # (Clear, audio, rate, cameras, disk); the rest by mouse. A drop-down takes a release at once
-    # once the pointer has moved from the opening click, as it does on its way to the entry.
+def typical_request(run, shot=True, press=True):  # by keys along the focus order from
+    # Calculate, each change told (Clear, audio, rate, cameras, disk); the rest by mouse. A
+    # drop-down takes a release at once once the pointer has moved from the opening click, as it
+    # does on its way to the entry. Then Calculate, by a click.
+    session.pump()
+    text_changes.clear()
     keys("Tab", "Tab", "Down", "Tab", "Tab", *["Down"] * 8, "Tab", "Down", "Down")
     by_keys = {key: TYPICAL[key] for key in ("audio", "cameras", "disk")}
     run.check("the lists set by keys, each change told", **by_keys,
@@ -193,11 +213,15 @@ def typical_request(run):  # by keys along the focus order from Calculate, each 
     for key in ("resolution", "quality", "rate"):
         click(run.drop_down(key, TYPICAL[key]))
         run.check(f"{key} picked", **{key: TYPICAL[key]}, dropped=[])
+    if not press:
+        return
     click(run.buttons["Calculate"])
     run.check("the typical request", choices=TYPICAL, results=RESULTS)
-    run.shot("2-typical", readme="2-typical-calculation")
+    if shot:
+        run.shot("2-typical", readme="2-typical-calculation")
 
 def glossary_and_taskbar(run):  # each term labels its explanation, which is labelled by it
+    typical_request(run, shot=False)
     keys("ctrl+g")
     glossary = run.opened(GLOSSARY)
     expect("each glossary term and what it labels", lambda: {
@@ -218,6 +242,7 @@ def glossary_and_taskbar(run):  # each term labels its explanation, which is lab
 
 def menu_bar_path(run):  # a command by the menu bar's keys is no leaving of the list; Calculate
     # is, and checks the list before the Missing Data box: the typed "89" gives way, results go.
+    typical_request(run, shot=False)
     click(run.entry("cameras"))
     keys("End", "9")
     run.check("9 typed after the 8", cameras="89")
@@ -237,6 +262,7 @@ def menu_bar_path(run):  # a command by the menu bar's keys is no leaving of the
 def assistive_actions(run):
     # As an assistive tool works: a press acts as a click does, text it sets while no one types
     # in the list is checked at once, and nothing gets past the Missing Data box.
+    typical_request(run, press=False)
     act(run.buttons["Calculate"])
     run.check("Calculate pressed by its action", results=RESULTS)
     Atspi.EditableText.set_text_contents(run.entry("disk"), "1 TB")
@@ -289,6 +315,7 @@ def exit_program(run):  # the window closed from the window manager, or File > E
     expect("the exit status", run.process.poll, 0)
     xdo("keyup", "alt+F4" if run.wm else "ctrl+x")  # only now: Qt leaks a key event in flight
 
+@as_launched
 def russian_layout(run):  # Ctrl with the keys in the places of C, G and X, with no Latin letters
     launch(run)
     run.activate()
@@ -326,6 +353,7 @@ def weston(run):  # with no seat: no keys, clicks or drop-downs (which crash Qt 
                   f"--socket={run.env['WAYLAND_DISPLAY']}", stderr=subprocess.DEVNULL)
     expect("weston's socket", config.with_name(run.env["WAYLAND_DISPLAY"]).is_socket, True)
 
+@as_launched
 def on_wayland(run):  # natively, with no X: read and pressed through AT-SPI alone
     launch(run)
     run.check("the start", choices=PROMPTS, results=BLANK)
@@ -352,6 +380,42 @@ X11 = (start, typical_request, glossary_and_taskbar, menu_bar_path, assistive_ac
 RUNS = [("no-display", lambda run: None, (no_display,)), ("no-wm", lambda run: None, X11),
         ("openbox", openbox, (*X11, russian_layout)), ("wayland", weston, (on_wayland,))]
 
+def session_tests(tag, set_up, scenarios, make_run):  # one set-up as a fixture, and a test for
+    # each scenario, in their order; after a failure the rest of them are skipped
+    class Session(unittest.TestCase):
+        @classmethod
+        def setUpClass(cls):
+            cls.servers, cls.failed = len(session.started), False
+            cls.under_test = make_run(tag, set_up)  # not "run": a test case's own method
+            set_up(cls.under_test)
+
+        @classmethod
+        def tearDownClass(cls):
+            session.stop(cls.servers)
+
+        def setUp(self):
+            if self.failed:
+                self.skipTest("an earlier scenario of this set-up failed")
+
+    def test(scenario):
+        def run_scenario(self):
+            try:
+                if not getattr(scenario, "as_launched", False):
+                    fresh = on_windows.from_clear if set_up is on_windows.set_up else from_clear
+                    fresh(self.under_test)
+                scenario(self.under_test)
+            except BaseException:
+                type(self).failed = True
+                with contextlib.suppress(Exception):  # its screen may be gone
+                    self.under_test.shot(f"failed-{scenario.__name__}")
+                raise
+        return run_scenario
+
+    for scenario in scenarios:
+        setattr(Session, f"test_{scenario.__name__}", test(scenario))
+    Session.__name__ = Session.__qualname__ = tag
+    return unittest.TestSuite(Session(f"test_{scenario.__name__}") for scenario in scenarios)
+
 def main():
     parser = argparse.ArgumentParser(description="The program's end-to-end test.")
     parser.add_argument("program", type=Path)
@@ -361,38 +425,27 @@ def main():
     parser.add_argument("--windows", type=Path, metavar="READER",
                         help="PROGRAM is the Windows program, run under Wine, read by READER")
     parser.add_argument("--facts", type=Path, required=True, help="as window_facts wrote them")
-    args, failed = parser.parse_args(), 0
+    args = parser.parse_args()
     runs = [("wine", on_windows.set_up, on_windows.SCENARIOS)] if args.windows else RUNS
     shots = args.folder or args.program.resolve().parents[1] / "end_to_end"
     for folder in filter(None, (shots, args.readme_shots)):
         folder.mkdir(parents=True, exist_ok=True)
+    make_run = lambda tag, set_up: Run(
+        tag, [args.program.resolve()], shots,
+        args.readme_shots if set_up in (openbox, on_windows.set_up) else None,
+        reader=args.windows, names=NAMES)
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped"))  # and so stop all it started
     with tempfile.TemporaryDirectory(prefix="hourvault-end-to-end-") as private:
         try:
             session.open_session(private, args.scale)
             Atspi.get_desktop(0).set_cache_mask(Atspi.Cache.NONE)  # every read asks the program
             listener.register("object:text-changed")
-            for tag, set_up, scenarios in runs:
-                began, servers = time.monotonic(), len(session.started)
-                run = Run(tag, [args.program.resolve()], shots,
-                          args.readme_shots if set_up in (openbox, on_windows.set_up) else None,
-                          reader=args.windows, names=NAMES)
-                try:
-                    set_up(run)
-                    for scenario in scenarios:
-                        scenario(run)
-                    print(f"{tag}: passed in {time.monotonic() - began:.1f} s")
-                except Exception:  # the other set-ups still run
-                    failed += 1
-                    print(f"{tag}: FAILED\n{traceback.format_exc()}")
-                    with contextlib.suppress(Exception):  # its screen may be gone
-                        run.shot("failed")
-                finally:
-                    session.stop(servers)
+            suite = unittest.TestSuite(session_tests(*run, make_run) for run in runs)
+            result = unittest.TextTestRunner(stream=sys.stdout, verbosity=2).run(suite)
         finally:
             session.stop()
     print(f"screenshots in {shots}")
-    return 1 if failed else 0
+    return 0 if result.wasSuccessful() else 1
 
 if __name__ == "__main__":
     sys.exit(main())
