@@ -74,8 +74,7 @@ CalculatorWindow::~CalculatorWindow() {
         DestroyWindow(window_);
     }
     DestroyAcceleratorTable(shortcuts_);
-    for (HGDIOBJ object : {static_cast<HGDIOBJ>(dialogFont_), static_cast<HGDIOBJ>(formatFont_),
-                           static_cast<HGDIOBJ>(chromeBrush_)}) {
+    for (HGDIOBJ object : {static_cast<HGDIOBJ>(formatFont_), static_cast<HGDIOBJ>(chromeBrush_)}) {
         if (object != nullptr) {
             DeleteObject(object);
         }
@@ -237,15 +236,16 @@ void CalculatorWindow::layOut(UINT dpi) {
     std::vector<ControlSpec> texts(main_window::controls.begin(), main_window::controls.end());
     texts.insert(texts.end(), main_window::resultControls.begin(),
                  main_window::resultControls.end());
-    HFONT dialogFont = makeDialogFont(texts, dpi);
+    DialogFonts dialogFonts(texts, dpi);
     HFONT formatFont = makeFont(wide(main_window::formatFont.family).c_str(),
                                 main_window::formatFont.points, main_window::formatFont.bold, dpi);
     LRESULT fieldHeight = 0;
     for (const Placed& placed : placed_) {
         const RECT place = pixelRect(placed.place, dpi, placed.origin);
         const bool format = placed.control == control(Role::format);
-        SendMessageW(placed.control, WM_SETFONT,
-                     reinterpret_cast<WPARAM>(format ? formatFont : dialogFont), FALSE);
+        HFONT font =
+            format ? formatFont : dialogFonts.of(controlName(GetDlgCtrlID(placed.control)));
+        SendMessageW(placed.control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         if (placed.list) {
             fieldHeight = list(*placed.list).place(place, fieldHeight);
         } else {
@@ -254,12 +254,10 @@ void CalculatorWindow::layOut(UINT dpi) {
         }
     }
     RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-    for (HFONT old : {dialogFont_, formatFont_}) {
-        if (old != nullptr) {
-            DeleteObject(old);
-        }
+    if (formatFont_ != nullptr) {
+        DeleteObject(formatFont_);
     }
-    dialogFont_ = dialogFont;
+    dialogFonts_ = std::move(dialogFonts);
     formatFont_ = formatFont;
     const RECT client = pixelRect(main_window::client, dpi);
     const SIZE outer = windowSizeFor({client.right, client.bottom}, windowStyle, 0, true, dpi);

@@ -2,6 +2,7 @@
 
 #include "accessible_names.h"
 #include "calculator.h"
+#include "fonts.h"
 #include "help_window.h"
 #include "list_leave_rule.h"
 #include "main_window.h"
@@ -82,7 +83,7 @@ private:
     std::vector<Placed> placed_;
     HMENU menu_ = nullptr;
     HACCEL shortcuts_ = nullptr;
-    HFONT dialogFont_ = nullptr;
+    DialogFonts dialogFonts_;
     HFONT formatFont_ = nullptr;
     HBRUSH chromeBrush_ = nullptr;
     HWND lastFocus_ = nullptr; // the control that last held the focus, to give it back to

@@ -1,18 +1,22 @@
 #include "fonts.h"
 
 #include "dpi.h"
+#include "frame.h"
 #include "text.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace hourvault::win32 {
 
 namespace {
 
-HFONT fontOfHeight(const wchar_t* family, LONG pixels, bool bold, LONG averageWidth = 0) {
+constexpr wchar_t dialogFamily[] = L"Microsoft Sans Serif";
+
+HFONT fontOfHeight(const wchar_t* family, LONG pixels, bool bold) {
     LOGFONTW font{};
     font.lfHeight = -pixels;
-    font.lfWidth = averageWidth;
     font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfQuality = CLEARTYPE_QUALITY;
@@ -20,25 +24,70 @@ HFONT fontOfHeight(const wchar_t* family, LONG pixels, bool bold, LONG averageWi
     return CreateFontIndirectW(&font);
 }
 
-// Whether every label's text fits its box in the font, wrapped at word boundaries as a label
-// wraps it, and every caption its frame on one line beside the frame's corner.
-bool fits(HDC target, std::span<const ControlSpec> controls, UINT dpi) {
-    const int d = static_cast<int>(dpi);
-    for (const ControlSpec& control : controls) {
-        const bool label = control.kind == ControlKind::label;
-        if ((!label && control.kind != ControlKind::frame) || control.text == nullptr) {
-            continue;
+// Whether the text, drawn in the font from the top left corner wrapped at the width as its
+// control draws it, leaves no mark right of or below the bounds. Drawn as the screen draws, in
+// colour: a stand-in at a small size may draw text wider than it measures.
+bool drawnWithin(HFONT font, const std::wstring& text, UINT format, int width, SIZE bounds) {
+    HDC target = CreateCompatibleDC(nullptr);
+    HGDIOBJ previousFont = SelectObject(target, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(target, &metrics);
+    // Room for what overhangs the bounds.
+    const SIZE canvas{std::max<LONG>(width, bounds.cx) + metrics.tmHeight,
+                      bounds.cy + metrics.tmHeight};
+    BITMAPINFO colour{};
+    colour.bmiHeader = {
+        sizeof colour.bmiHeader, canvas.cx, -canvas.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP drawing = CreateDIBSection(target, &colour, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bool within = true;
+    if (drawing != nullptr) {
+        HGDIOBJ previousBitmap = SelectObject(target, drawing);
+        // Again on the colour bitmap, which the font's smoothing depends on.
+        SelectObject(target, GetStockObject(DEFAULT_GUI_FONT));
+        SelectObject(target, font);
+        RECT all{0, 0, canvas.cx, canvas.cy};
+        FillRect(target, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        SetTextColor(target, RGB(0, 0, 0));
+        SetBkMode(target, TRANSPARENT);
+        RECT box{0, 0, width, canvas.cy};
+        DrawTextW(target, text.c_str(), static_cast<int>(text.size()), &box, format | DT_NOCLIP);
+        GdiFlush();
+        const auto* pixels = static_cast<const std::uint32_t*>(bits);
+        for (LONG y = 0; y < canvas.cy && within; ++y) {
+            for (LONG x = y < bounds.cy ? bounds.cx : 0; x < canvas.cx && within; ++x) {
+                within = (pixels[y * canvas.cx + x] & 0xFFFFFFu) == 0xFFFFFFu;
+            }
         }
-        const std::wstring text = wide(control.text);
-        const int width = pixels(control.place.width, d) - (label ? 0 : MulDiv(12, d, 96));
-        RECT needed{0, 0, width, 0};
-        DrawTextW(target, text.c_str(), static_cast<int>(text.size()), &needed,
-                  DT_CALCRECT | DT_NOPREFIX | (label ? DT_WORDBREAK : DT_SINGLELINE));
-        if (needed.right > width || (label && needed.bottom > pixels(control.place.height, d))) {
-            return false;
-        }
+        SelectObject(target, previousBitmap);
+        DeleteObject(drawing);
     }
-    return true;
+    SelectObject(target, previousFont);
+    DeleteDC(target);
+    return within;
+}
+
+// Whether a label's text fits its box in the font, wrapped at word boundaries as a label wraps
+// it, or a frame's caption its frame on one line beside the frame's corner, which draws it in a
+// box of its measure; as measured and as drawn.
+bool fits(HFONT font, const ControlSpec& control, UINT dpi) {
+    const int d = static_cast<int>(dpi);
+    const bool label = control.kind == ControlKind::label;
+    const std::wstring text = wide(control.text);
+    const UINT format = DT_NOPREFIX | (label ? DT_WORDBREAK : DT_SINGLELINE);
+    const int width =
+        pixels(control.place.width, d) - (label ? 0 : 2 * MulDiv(frameCaptionLeft, d, standardDpi));
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(screen, font);
+    RECT needed{0, 0, width, 0};
+    DrawTextW(screen, text.c_str(), static_cast<int>(text.size()), &needed, DT_CALCRECT | format);
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    const SIZE bounds =
+        label ? SIZE{width, pixels(control.place.height, d)}
+              : SIZE{needed.right + MulDiv(frameCaptionPadding, d, standardDpi), needed.bottom};
+    return needed.right <= width && needed.bottom <= bounds.cy &&
+           drawnWithin(font, text, format, width, bounds);
 }
 
 } // namespace
@@ -47,27 +96,56 @@ HFONT makeFont(const wchar_t* family, double points, bool bold, UINT dpi) {
     return fontOfHeight(family, std::lround(points * dpi / 72.0), bold);
 }
 
-HFONT makeDialogFont(std::span<const ControlSpec> controls, UINT dpi) {
-    constexpr wchar_t family[] = L"Microsoft Sans Serif";
+DialogFonts::DialogFonts(std::span<const ControlSpec> controls, UINT dpi) {
     const LONG height = std::lround(8.0 * dpi / 72.0);
-    HDC screen = GetDC(nullptr);
-    HFONT font = fontOfHeight(family, height, false);
-    HGDIOBJ previous = SelectObject(screen, font);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(screen, &metrics);
-    // Narrower rather than lower, down to three quarters of the width: a smaller height is
-    // drawn wider than it measures by some stand-ins.
-    const LONG designedWidth = metrics.tmAveCharWidth;
-    for (LONG width = designedWidth - 1;
-         !fits(screen, controls, dpi) && width >= designedWidth * 3 / 4; --width) {
-        SelectObject(screen, previous);
-        DeleteObject(font);
-        font = fontOfHeight(family, height, false, width);
-        previous = SelectObject(screen, font);
+    owned_.emplace_back(fontOfHeight(dialogFamily, height, false));
+    const auto texts = [&controls](ControlKind kind) {
+        std::vector<const ControlSpec*> found;
+        for (const ControlSpec& control : controls) {
+            if (control.kind == kind && control.text != nullptr && *control.text != '\0') {
+                found.push_back(&control);
+            }
+        }
+        return found;
+    };
+    const auto allFit = [dpi](HFONT font, const std::vector<const ControlSpec*>& fitted) {
+        return std::all_of(fitted.begin(), fitted.end(), [font, dpi](const ControlSpec* control) {
+            return fits(font, *control, dpi);
+        });
+    };
+    // The dialog font if all the controls fit in it, else the highest lower one, down to three
+    // quarters of its height, in which they do; the lowest if none.
+    const auto fitting = [&](const std::vector<const ControlSpec*>& fitted) {
+        if (allFit(dialog(), fitted)) {
+            return;
+        }
+        Font lowered;
+        for (LONG lower = height - 1; lower >= height * 3 / 4; --lower) {
+            lowered.reset(fontOfHeight(dialogFamily, lower, false));
+            if (allFit(lowered.get(), fitted)) {
+                break;
+            }
+        }
+        for (const ControlSpec* control : fitted) {
+            byName_.emplace_back(control->name, lowered.get());
+        }
+        owned_.push_back(std::move(lowered));
+    };
+    // The labels alike, as they read on together; each frame's caption on its own.
+    fitting(texts(ControlKind::label));
+    for (const ControlSpec* frame : texts(ControlKind::frame)) {
+        fitting({frame});
     }
-    SelectObject(screen, previous);
-    ReleaseDC(nullptr, screen);
-    return font;
+}
+
+HFONT DialogFonts::dialog() const {
+    return owned_.empty() ? nullptr : owned_.front().get();
+}
+
+HFONT DialogFonts::of(std::string_view name) const {
+    const auto found = std::find_if(byName_.begin(), byName_.end(),
+                                    [name](const auto& font) { return font.first == name; });
+    return found != byName_.end() ? found->second : dialog();
 }
 
 } // namespace hourvault::win32

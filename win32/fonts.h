@@ -4,17 +4,42 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <span>
+#include <string_view>
+#include <type_traits>
+#include <utility>
+#include <vector>
 
 namespace hourvault::win32 {
 
 // A font by family and size in points at a resolution; the caller deletes it.
 [[nodiscard]] HFONT makeFont(const wchar_t* family, double points, bool bold, UINT dpi);
 
-// The dialog font the windows' fixed boxes are laid out for, Microsoft Sans Serif at 8 points,
-// one line 13 pixels high at 96 dots per inch; or, where the desktop draws a wider stand-in for
-// it, that one as much narrower as it takes for every label of the table to hold its whole text
-// and every frame its caption. The caller deletes it.
-[[nodiscard]] HFONT makeDialogFont(std::span<const ControlSpec> controls, UINT dpi);
+// A window's dialog fonts at a resolution, deleted with it: the font the windows' fixed boxes
+// are laid out for, Microsoft Sans Serif at 8 points, one line 13 pixels high at 96 dots per
+// inch. Where the desktop draws a wider stand-in for it and a label's box cannot hold its whole
+// text, the labels all get that font as much lower as it takes, as the texts are drawn; a frame
+// whose caption does not fit gets its own. Never narrower: a narrowed stand-in spaces its
+// letters unevenly.
+class DialogFonts {
+public:
+    DialogFonts() = default;
+    DialogFonts(std::span<const ControlSpec> controls, UINT dpi);
+
+    // The font of the table's control of that name, the dialog font for any other.
+    [[nodiscard]] HFONT of(std::string_view name) const;
+
+private:
+    [[nodiscard]] HFONT dialog() const;
+
+    struct Delete {
+        void operator()(HFONT font) const { DeleteObject(font); }
+    };
+    using Font = std::unique_ptr<std::remove_pointer_t<HFONT>, Delete>;
+
+    std::vector<Font> owned_; // the dialog font first
+    std::vector<std::pair<std::string_view, HFONT>> byName_;
+};
 
 } // namespace hourvault::win32

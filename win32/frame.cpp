@@ -8,11 +8,6 @@ namespace hourvault::win32 {
 
 namespace {
 
-// From the frame's left edge to the caption's, and around the caption's text, at 96 dots per
-// inch.
-constexpr int captionLeft = 6;
-constexpr int captionPadding = 2;
-
 struct FrameData {
     HFONT font = nullptr;
     std::optional<main_window::LineSpec> line;
@@ -60,8 +55,8 @@ void paint(HWND frame, const FrameData& data) {
     if (!caption.empty()) {
         SIZE extent{};
         GetTextExtentPoint32W(target, caption.c_str(), static_cast<int>(caption.size()), &extent);
-        const int padding = MulDiv(captionPadding, static_cast<int>(dpi), standardDpi);
-        const int left = MulDiv(captionLeft, static_cast<int>(dpi), standardDpi);
+        const int padding = MulDiv(frameCaptionPadding, static_cast<int>(dpi), standardDpi);
+        const int left = MulDiv(frameCaptionLeft, static_cast<int>(dpi), standardDpi);
         RECT box{left, 0, left + extent.cx + 2 * padding, metrics.tmHeight};
         FillRect(target, &box, background);
         SetBkMode(target, TRANSPARENT);

@@ -86,9 +86,6 @@ HelpWindow::~HelpWindow() {
         SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
         DestroyWindow(window_);
     }
-    if (font_ != nullptr) {
-        DeleteObject(font_);
-    }
     DeleteObject(background_);
 }
 
@@ -100,17 +97,15 @@ void HelpWindow::show(HWND placeOf) {
 }
 
 void HelpWindow::layOut(UINT dpi) {
-    HFONT font = makeDialogFont(spec_.controls, dpi);
+    DialogFonts fonts(spec_.controls, dpi);
     for (std::size_t row = 0; row < controls_.size(); ++row) {
         const RECT place = pixelRect(spec_.controls[row].place, dpi);
         SetWindowPos(controls_[row], nullptr, place.left, place.top, place.right - place.left,
                      place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(controls_[row], WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        SendMessageW(controls_[row], WM_SETFONT,
+                     reinterpret_cast<WPARAM>(fonts.of(spec_.controls[row].name)), TRUE);
     }
-    if (font_ != nullptr) {
-        DeleteObject(font_);
-    }
-    font_ = font;
+    fonts_ = std::move(fonts);
     const RECT client = pixelRect(spec_.client, dpi);
     const SIZE outer = windowSizeFor({client.right, client.bottom}, style, 0, false, dpi);
     SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fonts.h"
 #include "help_windows.h"
 
 #include "window_class.h"
@@ -44,7 +45,7 @@ private:
     HWND window_ = nullptr;
     std::vector<HWND> controls_; // in the table's order
     HWND ok_ = nullptr;
-    HFONT font_ = nullptr;
+    DialogFonts fonts_;
     HBRUSH background_ = nullptr;
 };
 
