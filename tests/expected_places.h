@@ -1,9 +1,49 @@
 #pragma once
 
-// Where some of the main window's controls sit, in pixels of its client area at 100 %, as both
-// front-ends' tests expect them; the banner sticks out to the left.
+// The main window as both front-ends' tests expect it: its size, where some of its controls
+// sit, the order Tab visits them in, and its menus.
+
+#include <array>
+#include <string_view>
 
 namespace hourvault::expected {
+
+// The client area below the menu bar, in pixels at 100 %; it is fixed.
+inline constexpr int clientWidth = 613;
+inline constexpr int clientHeight = 343;
+
+// Tab goes round these from Calculate, and Shift+Tab the other way.
+inline constexpr std::array<std::string_view, 10> focusRound{
+    "cmdCalculate", "cmdClear",   "audio",   "frameRate", "cameras",
+    "hddsize",      "resolution", "quality", "txtDays",   "txtHours"};
+
+// The menu bar as a user reads it as the window opens, each menu's title then its items: the
+// caption, the shortcut, and whether it carries a check mark now; a separator is "-".
+struct MenuLine {
+    const char* name;
+    const char* caption;
+    const char* shortcut = "";
+    bool checked = false;
+};
+inline constexpr std::array<MenuLine, 14> menuLines{{
+    {"mnuFile", "File"},
+    {"mnuClear", "Clear", "Ctrl+C"},
+    {"mnuHyphen", "-"},
+    {"mnuExit", "Exit", "Ctrl+X"},
+    {"mnuModel", "Model"},
+    {"mnu16", "TX-4160 (16 channel)", "", true},
+    {"mnu9", "TX-4090 (9 channel)"},
+    {"mnuFormat", "Format"},
+    {"mnuNTSC", "NTSC", "", true},
+    {"mnuPAL", "PAL"},
+    {"mnuHelp", "Help"},
+    {"mnuGlossary", "Glossary", "Ctrl+G"},
+    {"mnuHyphen1", "-"},
+    {"mnuAbout", "About 'Hourvault'"},
+}};
+
+// Where some controls sit, in pixels of the client area at 100 %; the banner sticks out to the
+// left.
 
 struct Place {
     const char* name;

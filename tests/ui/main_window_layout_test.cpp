@@ -26,12 +26,13 @@ private slots:
     }
 
     void clientAreaIsFixed() {
+        const QSize fixed(hourvault::expected::clientWidth, hourvault::expected::clientHeight);
         QWidget* client = window_.centralWidget();
-        QCOMPARE(client->size(), QSize(613, 343));
+        QCOMPARE(client->size(), fixed);
         const QSize before = window_.size();
         window_.resize(before + QSize(200, 150));
         QCOMPARE(window_.size(), before);
-        QCOMPARE(client->size(), QSize(613, 343));
+        QCOMPARE(client->size(), fixed);
     }
 
     void controlsSitAtTheirPlaces() {
@@ -73,36 +74,35 @@ private slots:
     }
 
     void tabAndShiftTabGoRoundTheTenControls() {
-        const QStringList round{"cmdCalculate", "cmdClear",   "audio",   "frameRate", "cameras",
-                                "hddsize",      "resolution", "quality", "txtDays",   "txtHours"};
+        const auto& round = hourvault::expected::focusRound;
         for (const bool backwards : {false, true}) {
-            for (qsizetype i = 1; i <= round.size(); ++i) {
+            for (std::size_t i = 1; i <= round.size(); ++i) {
                 driver_.tab(backwards);
                 const QWidget* focused = QApplication::focusWidget();
-                QCOMPARE(focused != nullptr ? focused->objectName() : QString(),
+                QCOMPARE(focused != nullptr ? focused->objectName().toStdString() : "",
                          round.at((backwards ? round.size() - i : i) % round.size()));
             }
         }
     }
 
     void menusShowCaptionsShortcutsAndChecks() {
+        const auto line = [](auto name, auto caption, auto shortcut, bool checked) {
+            return QStringList{name, caption, shortcut, checked ? "on" : ""}.join('|');
+        };
         QStringList shown;
+        QStringList expected;
         for (const QAction* title : window_.menuBar()->actions()) {
-            shown << title->menu()->objectName() + '|' + title->text();
+            shown << line(title->menu()->objectName(), title->text(), "", false);
             for (const QAction* item : title->menu()->actions()) {
-                const char* check = !item->isCheckable() ? "" : item->isChecked() ? "on" : "off";
-                shown << QStringList{item->objectName(), item->isSeparator() ? "-" : item->text(),
-                                     item->shortcut().toString(), check}
-                             .join('|');
+                shown << line(item->objectName(), item->isSeparator() ? "-" : item->text(),
+                              item->shortcut().toString(), item->isChecked());
             }
         }
-        QCOMPARE(
-            shown,
-            (QStringList{"mnuFile|File", "mnuClear|Clear|Ctrl+C|", "mnuHyphen|-||",
-                         "mnuExit|Exit|Ctrl+X|", "mnuModel|Model", "mnu16|TX-4160 (16 channel)||on",
-                         "mnu9|TX-4090 (9 channel)||off", "mnuFormat|Format", "mnuNTSC|NTSC||on",
-                         "mnuPAL|PAL||off", "mnuHelp|Help", "mnuGlossary|Glossary|Ctrl+G|",
-                         "mnuHyphen1|-||", "mnuAbout|About 'Hourvault'||"}));
+        for (const auto& [name, caption, shortcut, checked] : hourvault::expected::menuLines) {
+            expected << line(QString::fromUtf8(name), QString::fromUtf8(caption),
+                             QString::fromUtf8(shortcut), checked);
+        }
+        QCOMPARE(shown, expected);
     }
 
     void everyControlHasAnAccessibleName() {

@@ -122,8 +122,8 @@ TEST_F(WindowTest, ControlsSitAtTheirPlacesAtTheScreensScale) {
     }
     RECT client{};
     GetClientRect(window_->handle(), &client);
-    EXPECT_NEAR(client.right, MulDiv(613, int(dpi), 96), 1);
-    EXPECT_NEAR(client.bottom, MulDiv(343, int(dpi), 96), 1);
+    EXPECT_NEAR(client.right, MulDiv(expected::clientWidth, int(dpi), 96), 1);
+    EXPECT_NEAR(client.bottom, MulDiv(expected::clientHeight, int(dpi), 96), 1);
 }
 
 // The line a list's field or a result box shows sits midway up its place at every scale, as
@@ -160,6 +160,11 @@ TEST_F(WindowTest, FieldTextsSitMidwayInTheirPlaces) {
 }
 
 TEST_F(WindowTest, MenusShowCaptionsShortcutsAndChecks) {
+    // An item's text is its caption, then a tab and its shortcut.
+    const auto line = [](std::wstring_view caption, std::wstring_view shortcut, bool checked) {
+        return std::wstring(caption) + (shortcut.empty() ? L"" : L"\t") + std::wstring(shortcut) +
+               (checked ? L" on" : L"");
+    };
     HMENU bar = GetMenu(window_->handle());
     std::vector<std::wstring> shown;
     for (int title = 0; title < GetMenuItemCount(bar); ++title) {
@@ -170,15 +175,15 @@ TEST_F(WindowTest, MenusShowCaptionsShortcutsAndChecks) {
         for (int item = 0; item < GetMenuItemCount(menu); ++item) {
             GetMenuStringW(menu, static_cast<UINT>(item), text, 64, MF_BYPOSITION);
             const UINT state = GetMenuState(menu, static_cast<UINT>(item), MF_BYPOSITION);
-            shown.push_back((state & MF_SEPARATOR) != 0
-                                ? L"-"
-                                : std::wstring(text) + ((state & MF_CHECKED) != 0 ? L" on" : L""));
+            shown.push_back(
+                (state & MF_SEPARATOR) != 0 ? L"-" : line(text, L"", (state & MF_CHECKED) != 0));
         }
     }
-    EXPECT_EQ(shown, (std::vector<std::wstring>{
-                         L"File", L"Clear\tCtrl+C", L"-", L"Exit\tCtrl+X", L"Model",
-                         L"TX-4160 (16 channel) on", L"TX-4090 (9 channel)", L"Format", L"NTSC on",
-                         L"PAL", L"Help", L"Glossary\tCtrl+G", L"-", L"About 'Hourvault'"}));
+    std::vector<std::wstring> expected;
+    for (const auto& [name, caption, shortcut, checked] : expected::menuLines) {
+        expected.push_back(line(wide(caption), wide(shortcut), checked));
+    }
+    EXPECT_EQ(shown, expected);
 }
 
 TEST_F(WindowTest, TypicalRequestByDropDownClicksAndKeys) {
@@ -402,9 +407,7 @@ TEST_F(WindowTest, TabClosesAnOpenDropDownKeepingTheArrowsPick) {
 }
 
 TEST_F(WindowTest, TabGoesRoundAndOnlyAFocusedButtonAnswersEnter) {
-    const std::vector<std::string_view> round{"cmdCalculate", "cmdClear", "audio",      "frameRate",
-                                              "cameras",      "hddsize",  "resolution", "quality",
-                                              "txtDays",      "txtHours"};
+    const auto& round = expected::focusRound;
     for (const bool backwards : {false, true}) {
         for (std::size_t i = 1; i <= round.size(); ++i) {
             key(VK_TAB, backwards ? std::vector<WORD>{VK_SHIFT} : std::vector<WORD>{});
