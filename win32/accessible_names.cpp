@@ -1,5 +1,7 @@
 #include "accessible_names.h"
 
+#include "program_services.h"
+
 #include <initguid.h>
 
 #include <oleacc.h>
@@ -189,43 +191,73 @@ private:
 
 } // namespace
 
-AccessibleNames::AccessibleNames() {
-    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IAccPropServices, reinterpret_cast<void**>(&service_)))) {
-        service_ = nullptr;
-    }
-}
-
 AccessibleNames::~AccessibleNames() {
     if (service_ != nullptr) {
         service_->Release();
     }
 }
 
-void AccessibleNames::name(HWND control, const std::wstring& name) const {
-    if (service_ != nullptr && control != nullptr) {
-        service_->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME,
-                                 name.c_str());
+void AccessibleNames::start() {
+    if (started_) {
+        return;
     }
+    started_ = true;
+    if (!ProgramServices::com() ||
+        FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IAccPropServices, reinterpret_cast<void**>(&service_)))) {
+        service_ = nullptr;
+    }
+    for (const Annotation& annotation : kept_) {
+        annotate(annotation);
+    }
+    kept_.clear();
+    kept_.shrink_to_fit();
+}
+
+void AccessibleNames::annotate(const Annotation& annotation) const {
+    if (!started_) {
+        kept_.push_back(annotation);
+        return;
+    }
+    if (service_ == nullptr || annotation.control == nullptr) {
+        return;
+    }
+    switch (annotation.property) {
+    case Property::name:
+    case Property::description:
+        service_->SetHwndPropStr(annotation.control, OBJID_CLIENT, CHILDID_SELF,
+                                 annotation.property == Property::name ? PROPID_ACC_NAME
+                                                                       : PROPID_ACC_DESCRIPTION,
+                                 annotation.text.c_str());
+        return;
+    case Property::role: {
+        VARIANT value{};
+        value.vt = VT_I4;
+        value.lVal = annotation.role;
+        service_->SetHwndProp(annotation.control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_ROLE,
+                              value);
+        return;
+    }
+    }
+}
+
+void AccessibleNames::name(HWND control, const std::wstring& name) const {
+    annotate({control, Property::name, name, 0});
 }
 
 void AccessibleNames::describe(HWND control, const std::wstring& description) const {
-    if (service_ != nullptr && control != nullptr) {
-        service_->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_DESCRIPTION,
-                                 description.c_str());
-    }
+    annotate({control, Property::description, description, 0});
 }
 
 void AccessibleNames::role(HWND control, long role) const {
-    if (service_ != nullptr && control != nullptr) {
-        VARIANT value{};
-        value.vt = VT_I4;
-        value.lVal = role;
-        service_->SetHwndProp(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_ROLE, value);
-    }
+    annotate({control, Property::role, {}, role});
 }
 
 void AccessibleNames::forget(HWND control) const {
+    if (!started_) {
+        std::erase_if(kept_, [control](const Annotation& kept) { return kept.control == control; });
+        return;
+    }
     if (service_ != nullptr && control != nullptr) {
         MSAAPROPID all[] = {PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION, PROPID_ACC_ROLE};
         service_->ClearHwndProps(control, OBJID_CLIENT, CHILDID_SELF, all, 3);
@@ -243,7 +275,8 @@ LRESULT namedObject(HWND control, WPARAM wParam, LPARAM lParam, const std::wstri
     static const auto createStandard = oleacc<CreateStandard>("CreateStdAccessibleObject");
     static const auto answerWith = oleacc<Answer>("LresultFromObject");
     IAccessible* standard = nullptr;
-    if (createStandard == nullptr || answerWith == nullptr ||
+    // The answer is handed over through COM.
+    if (!ProgramServices::com() || createStandard == nullptr || answerWith == nullptr ||
         FAILED(createStandard(control, OBJID_CLIENT, IID_IAccessible,
                               reinterpret_cast<void**>(&standard)))) {
         return 0;

@@ -25,6 +25,8 @@ constexpr DWORD windowStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 // Posted when a help window has gone, for it to be destroyed outside its own messages.
 constexpr UINT helpWindowGone = WM_APP + 1;
+// Posted once the window has first painted: what only screen readers need starts then.
+constexpr UINT firstPainted = WM_APP + 2;
 
 HMENU asMenu(int id) {
     return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
@@ -85,6 +87,7 @@ void CalculatorWindow::show(int how) {
     centreOnMonitor(window_, window_);
     ShowWindow(window_, how);
     UpdateWindow(window_);
+    PostMessageW(window_, firstPainted, 0, 0);
 }
 
 void CalculatorWindow::createControls() {
@@ -456,6 +459,9 @@ LRESULT CalculatorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case helpWindowGone:
         helpWindow_.reset();
+        return 0;
+    case firstPainted:
+        names_.start();
         return 0;
     case WM_DESTROY:
         closing_ = true;

@@ -32,7 +32,8 @@ public:
     CalculatorWindow& operator=(const CalculatorWindow&) = delete;
 
     [[nodiscard]] HWND handle() const { return window_; }
-    // Shown centred on its screen, Calculate focused.
+    // Shown centred on its screen, Calculate focused; the accessibility annotations are made
+    // once it has painted.
     void show(int how);
 
 private:

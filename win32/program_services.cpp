@@ -10,7 +10,7 @@ namespace hourvault::win32 {
 
 ProgramServices* ProgramServices::running_ = nullptr;
 
-ProgramServices::ProgramServices() : com_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {
+ProgramServices::ProgramServices() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     running_ = this;
@@ -38,6 +38,18 @@ bool ProgramServices::pictures() {
             Gdiplus::GdiplusStartup(&services.pictures_, &input, nullptr) == Gdiplus::Ok;
     }
     return services.picturesStarted_;
+}
+
+bool ProgramServices::com() {
+    if (running_ == nullptr) {
+        return false;
+    }
+    ProgramServices& services = *running_;
+    if (!services.comTried_) {
+        services.comTried_ = true;
+        services.com_ = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    }
+    return SUCCEEDED(services.com_);
 }
 
 } // namespace hourvault::win32

@@ -4,10 +4,11 @@
 
 namespace hourvault::win32 {
 
-// What the program's windows need for as long as they live: COM on this thread for the
-// accessibility annotations and the common controls, set up before the first window is built,
-// and GDI+, which reads the pictures kept as files and draws a picture at a scale of its own,
-// started when first needed. All end with this object.
+// What the program's windows need for as long as they live. The common controls are set up
+// before the first window is built. GDI+, which reads the pictures kept as files and draws a
+// picture at a scale of its own, and COM on this thread, for the accessibility annotations and
+// what screen readers ask, start when first needed, so that neither holds up the first paint
+// where it is not needed for it. All end with this object.
 class ProgramServices {
 public:
     ProgramServices();
@@ -19,14 +20,17 @@ public:
     // GDI+ running: started now if it was not. False if it cannot start, or no ProgramServices
     // lives.
     [[nodiscard]] static bool pictures();
+    // COM on this thread, apartment-threaded: started now if it was not. False likewise.
+    [[nodiscard]] static bool com();
 
 private:
     static ProgramServices* running_;
 
-    HRESULT com_;
     bool picturesTried_ = false;
     bool picturesStarted_ = false;
     ULONG_PTR pictures_ = 0;
+    bool comTried_ = false;
+    HRESULT com_ = E_FAIL;
 };
 
 } // namespace hourvault::win32
