@@ -11,10 +11,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
 #include <memory>
+#include <stdexcept>
+#include <string>
 
 namespace hourvault::testing {
 namespace {
@@ -202,145 +205,166 @@ TEST_F(WindowTest, TypicalRequestByDropDownClicksAndKeys) {
     EXPECT_EQ(driver_->results(), noResults);
 }
 
-TEST_F(WindowTest, CalculateNamesTheFirstMissingChoice) {
-    for (const auto& missing : cases::missingChoices) {
-        SCOPED_TRACE(missing.name.data());
-        TearDown();
-        SetUp();
-        for (const ListId list : allLists) {
-            if (indexOf(list) < missing.picked) {
-                ASSERT_TRUE(driver_->pickByKeys(list, choice(list)));
-            }
+// A fresh window for each of the shared cases, the test named by the case.
+template <typename Case>
+class WindowCaseTest : public WindowTest, public ::testing::WithParamInterface<Case> {};
+
+std::string caseName(const auto& info) {
+    std::string name;
+    for (const char c : info.param.name) {
+        name += std::isalnum(static_cast<unsigned char>(c)) != 0 ? c : '_';
+    }
+    return name;
+}
+
+using MissingChoiceTest = WindowCaseTest<cases::MissingChoice>;
+INSTANTIATE_TEST_SUITE_P(Cases, MissingChoiceTest, ::testing::ValuesIn(cases::missingChoices),
+                         caseName<::testing::TestParamInfo<cases::MissingChoice>>);
+
+TEST_P(MissingChoiceTest, CalculateNamesTheFirstMissingChoice) {
+    const auto& missing = GetParam();
+    for (const ListId list : allLists) {
+        if (indexOf(list) < missing.picked) {
+            ASSERT_TRUE(driver_->pickByKeys(list, choice(list)));
         }
-        std::vector<std::wstring> shown;
-        for (const ListId list : allLists) {
-            shown.push_back(driver_->text(list));
-        }
-        if (missing.typedInto) {
-            ASSERT_TRUE(driver_->type(*missing.typedInto, wide(missing.typed)));
-            shown.at(indexOf(*missing.typedInto)) = prompt(*missing.typedInto);
-        }
-        if (missing.leaving != cases::Leaving::none) {
-            key(VK_TAB, missing.leaving == cases::Leaving::backtab ? std::vector<WORD>{VK_SHIFT}
-                                                                   : std::vector<WORD>{});
-        }
-        BoxReading box;
-        driver_->readNextBox(box);
-        ASSERT_TRUE(driver_->press("cmdCalculate"));
-        ASSERT_TRUE(waitFor([&] { return box.seen && messageBox(window_->handle()) == nullptr; }));
-        // The window active again, as the window manager gives the activation back in its time.
-        ASSERT_TRUE(waitFor([&] {
-            return GetForegroundWindow() == window_->handle() &&
-                   GetActiveWindow() == window_->handle();
-        }));
-        EXPECT_EQ(box.title, L"Missing Data");
-        EXPECT_EQ(box.text, wide(expected::message(missing.missing)));
-        EXPECT_EQ(box.buttons, std::vector<std::wstring>{L"OK"});
-        EXPECT_FALSE(box.icon);
-        ASSERT_TRUE(waitFor([&] { return driver_->focused() == driver_->list(missing.missing); }));
-        // Selected, as Tab would, so that typing replaces it.
-        EXPECT_EQ(driver_->selectedLength(missing.missing),
-                  shown.at(indexOf(missing.missing)).size());
-        for (const ListId list : allLists) {
-            EXPECT_EQ(driver_->text(list), shown.at(indexOf(list)));
-        }
+    }
+    std::vector<std::wstring> shown;
+    for (const ListId list : allLists) {
+        shown.push_back(driver_->text(list));
+    }
+    if (missing.typedInto) {
+        ASSERT_TRUE(driver_->type(*missing.typedInto, wide(missing.typed)));
+        shown.at(indexOf(*missing.typedInto)) = prompt(*missing.typedInto);
+    }
+    if (missing.leaving != cases::Leaving::none) {
+        key(VK_TAB, missing.leaving == cases::Leaving::backtab ? std::vector<WORD>{VK_SHIFT}
+                                                               : std::vector<WORD>{});
+    }
+    BoxReading box;
+    driver_->readNextBox(box);
+    ASSERT_TRUE(driver_->press("cmdCalculate"));
+    ASSERT_TRUE(waitFor([&] { return box.seen && messageBox(window_->handle()) == nullptr; }));
+    // The window active again, as the window manager gives the activation back in its time.
+    ASSERT_TRUE(waitFor([&] {
+        return GetForegroundWindow() == window_->handle() && GetActiveWindow() == window_->handle();
+    }));
+    EXPECT_EQ(box.title, L"Missing Data");
+    EXPECT_EQ(box.text, wide(expected::message(missing.missing)));
+    EXPECT_EQ(box.buttons, std::vector<std::wstring>{L"OK"});
+    EXPECT_FALSE(box.icon);
+    ASSERT_TRUE(waitFor([&] { return driver_->focused() == driver_->list(missing.missing); }));
+    // Selected, as Tab would, so that typing replaces it.
+    EXPECT_EQ(driver_->selectedLength(missing.missing), shown.at(indexOf(missing.missing)).size());
+    for (const ListId list : allLists) {
+        EXPECT_EQ(driver_->text(list), shown.at(indexOf(list)));
     }
 }
 
-TEST_F(WindowTest, SettingsCommandsResetEveryListAndMoveNoFocus) {
-    for (const auto& commands : cases::settingsCommands) {
-        SCOPED_TRACE(commands.name.data());
-        TearDown();
-        SetUp();
-        std::vector<std::string_view> steps(commands.steps.begin(), commands.steps.end());
-        steps.erase(std::remove(steps.begin(), steps.end(), std::string_view()), steps.end());
-        const std::string_view last = steps.back();
-        steps.pop_back();
-        const auto commandOf = [](std::string_view name) {
-            for (const Menu& menu : mainMenus) {
-                for (const MenuItem& item : menu.items) {
-                    if (item.command && item.name == name) {
-                        return *item.command;
-                    }
+using SettingsCommandsTest = WindowCaseTest<cases::SettingsCommands>;
+INSTANTIATE_TEST_SUITE_P(Cases, SettingsCommandsTest, ::testing::ValuesIn(cases::settingsCommands),
+                         caseName<::testing::TestParamInfo<cases::SettingsCommands>>);
+
+TEST_P(SettingsCommandsTest, ResetEveryListAndMoveNoFocus) {
+    const auto& commands = GetParam();
+    std::vector<std::string_view> steps(commands.steps.begin(), commands.steps.end());
+    steps.erase(std::remove(steps.begin(), steps.end(), std::string_view()), steps.end());
+    const std::string_view last = steps.back();
+    steps.pop_back();
+    const auto commandOf = [](std::string_view name) {
+        for (const Menu& menu : mainMenus) {
+            for (const MenuItem& item : menu.items) {
+                if (item.command && item.name == name) {
+                    return *item.command;
                 }
             }
-            return Command::about;
-        };
-        for (const std::string_view step : steps) {
-            ASSERT_TRUE(driver_->chooseFromMenuBar(commandOf(step)));
         }
-        for (const ListId list : allLists) {
-            ASSERT_TRUE(driver_->pickByKeys(list, driver_->entries(list).at(0)));
-        }
-        ASSERT_TRUE(driver_->press("cmdCalculate"));
-        ASSERT_NE(driver_->results(), noResults);
-        ASSERT_TRUE(driver_->type(commands.typedInto, L"12"));
-        ASSERT_TRUE(last == "cmdClear" ? driver_->press(last)
-                                       : driver_->chooseFromMenuBar(commandOf(last)));
-        expectResetFor(commands.model, commands.format);
-        EXPECT_EQ(driver_->focused(),
-                  last == "cmdClear" ? driver_->control(last) : driver_->list(commands.typedInto));
-        if (last != "cmdClear") {
-            EXPECT_EQ(driver_->selectedLength(commands.typedInto),
-                      prompt(commands.typedInto).size());
-        }
+        throw std::invalid_argument("no menu command is named " + std::string(name));
+    };
+    for (const std::string_view step : steps) {
+        ASSERT_TRUE(driver_->chooseFromMenuBar(commandOf(step)));
+    }
+    for (const ListId list : allLists) {
+        ASSERT_TRUE(driver_->pickByKeys(list, driver_->entries(list).at(0)));
+    }
+    ASSERT_TRUE(driver_->press("cmdCalculate"));
+    ASSERT_NE(driver_->results(), noResults);
+    ASSERT_TRUE(driver_->type(commands.typedInto, L"12"));
+    ASSERT_TRUE(last == "cmdClear" ? driver_->press(last)
+                                   : driver_->chooseFromMenuBar(commandOf(last)));
+    expectResetFor(commands.model, commands.format);
+    EXPECT_EQ(driver_->focused(),
+              last == "cmdClear" ? driver_->control(last) : driver_->list(commands.typedInto));
+    if (last != "cmdClear") {
+        EXPECT_EQ(driver_->selectedLength(commands.typedInto), prompt(commands.typedInto).size());
     }
 }
 
-TEST_F(WindowTest, RateListKeepsOrDropsTypedText) {
-    for (const auto& leaving : cases::rateLeavings) {
-        SCOPED_TRACE(leaving.name.data());
-        TearDown();
-        SetUp();
-        if (leaving.cameras) {
-            ASSERT_TRUE(driver_->pickByKeys(cameras, choice(cameras)));
-        }
-        ASSERT_TRUE(driver_->pickByKeys(resolution, choice(resolution)));
-        if (leaving.resolutionRetyped) {
-            ASSERT_TRUE(driver_->type(resolution, L"720"));
-            key(VK_TAB);
-        }
-        ASSERT_TRUE(driver_->type(frameRate, L"9"));
+using RateLeavingTest = WindowCaseTest<cases::RateLeaving>;
+INSTANTIATE_TEST_SUITE_P(Cases, RateLeavingTest, ::testing::ValuesIn(cases::rateLeavings),
+                         caseName<::testing::TestParamInfo<cases::RateLeaving>>);
+
+TEST_P(RateLeavingTest, RateListKeepsOrDropsTypedText) {
+    const auto& leaving = GetParam();
+    if (leaving.cameras) {
+        ASSERT_TRUE(driver_->pickByKeys(cameras, choice(cameras)));
+    }
+    ASSERT_TRUE(driver_->pickByKeys(resolution, choice(resolution)));
+    if (leaving.resolutionRetyped) {
+        ASSERT_TRUE(driver_->type(resolution, L"720"));
         key(VK_TAB);
-        EXPECT_EQ(driver_->focused(), driver_->list(cameras));
-        EXPECT_EQ(driver_->text(frameRate), wide(leaving.shown));
-        EXPECT_EQ(driver_->entries(frameRate),
-                  leaving.rebuilt ? wides(cases::typicalRates) : std::vector<std::wstring>{});
     }
+    ASSERT_TRUE(driver_->type(frameRate, L"9"));
+    key(VK_TAB);
+    EXPECT_EQ(driver_->focused(), driver_->list(cameras));
+    EXPECT_EQ(driver_->text(frameRate), wide(leaving.shown));
+    EXPECT_EQ(driver_->entries(frameRate),
+              leaving.rebuilt ? wides(cases::typicalRates) : std::vector<std::wstring>{});
 }
 
-// A text that was not picked is never a choice, however it came and however the list is left.
-TEST_F(WindowTest, ATextNotPickedIsNoChoice) {
-    const auto expectLeft = [this] {
+// A text that was not picked is never a choice, however it came and however the list is left:
+// after the typical request, the disk list shows its prompt again and the results go.
+class TextNotPickedTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        ASSERT_TRUE(computeTypical());
+    }
+
+    void expectLeft() const {
         EXPECT_EQ(driver_->text(hddsize), prompt(hddsize));
         EXPECT_EQ(driver_->results(), noResults);
-    };
-    // Typed, then Tab; typed, the menu bar's Model menu opened and closed, then Calculate.
-    for (const bool byMenu : {false, true}) {
-        TearDown();
-        SetUp();
-        ASSERT_TRUE(computeTypical());
-        ASSERT_TRUE(driver_->clickInto(hddsize));
+    }
+
+    [[nodiscard]] bool typeAfterTheChoice() const {
+        if (!driver_->clickInto(hddsize)) {
+            return false;
+        }
         key(VK_END);
         typeText(L"x");
-        EXPECT_EQ(driver_->results(), typicalResults); // not left yet
-        BoxReading box;
-        if (byMenu) {
-            driver_->readNextBox(box);
-            keys({VK_MENU, VK_RIGHT, VK_DOWN, VK_ESCAPE, VK_ESCAPE, VK_ESCAPE});
-            EXPECT_EQ(driver_->results(), typicalResults); // a menu is no control
-            ASSERT_TRUE(driver_->press("cmdCalculate"));
-            ASSERT_TRUE(waitFor([&] { return box.seen; }));
-            EXPECT_EQ(box.text, wide(expected::message(hddsize)));
-        } else {
-            key(VK_TAB);
-        }
-        expectLeft();
+        return driver_->results() == typicalResults; // not left yet
     }
-    // Pasted: any text, however long, whatever its characters.
-    TearDown();
-    SetUp();
-    ASSERT_TRUE(computeTypical());
+};
+
+TEST_F(TextNotPickedTest, TypedThenTab) {
+    ASSERT_TRUE(typeAfterTheChoice());
+    key(VK_TAB);
+    expectLeft();
+}
+
+TEST_F(TextNotPickedTest, TypedThenAMenuOpenedAndClosedThenCalculate) {
+    ASSERT_TRUE(typeAfterTheChoice());
+    BoxReading box;
+    driver_->readNextBox(box);
+    keys({VK_MENU, VK_RIGHT, VK_DOWN, VK_ESCAPE, VK_ESCAPE, VK_ESCAPE});
+    EXPECT_EQ(driver_->results(), typicalResults); // a menu is no control
+    ASSERT_TRUE(driver_->press("cmdCalculate"));
+    ASSERT_TRUE(waitFor([&] { return box.seen; }));
+    EXPECT_EQ(box.text, wide(expected::message(hddsize)));
+    expectLeft();
+}
+
+// Any text, however long, whatever its characters.
+TEST_F(TextNotPickedTest, PastedThenTab) {
     std::wstring pasted;
     for (int i = 0; i < 3000; ++i) {
         pasted += L"\u0436\u20ac\U0001F600\x01\x7f ";
@@ -356,10 +380,10 @@ TEST_F(WindowTest, ATextNotPickedIsNoChoice) {
     EXPECT_NE(driver_->text(hddsize), choice(hddsize));
     key(VK_TAB);
     expectLeft();
-    // Set from outside, as an assistive tool does, while Calculate has the focus.
-    TearDown();
-    SetUp();
-    ASSERT_TRUE(computeTypical());
+}
+
+// As an assistive tool does, while Calculate has the focus.
+TEST_F(TextNotPickedTest, SetFromOutside) {
     SendMessageW(driver_->list(hddsize), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"1 TB"));
     settle();
     expectLeft();
