@@ -6,10 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <random>
 #include <string>
@@ -22,6 +22,7 @@ namespace {
 using hourvault::exactFixedText;
 using hourvault::Format;
 
+#if defined(__cpp_lib_to_chars)
 // The hours and the days of every request the lists can make: each format, camera count,
 // resolution, quality, rate on offer, audio and disk size. The TX-4090's requests are those of
 // the TX-4160 with up to nine cameras.
@@ -88,14 +89,14 @@ std::vector<double> awkwardValues() {
     for (int n = 0; n < 20000; ++n) {
         double value = 0;
         do {
-            value = std::bit_cast<double>(random());
+            const std::uint64_t bits = random();
+            std::memcpy(&value, &bits, sizeof value);
         } while (!std::isfinite(value));
         values.push_back(value);
     }
     return values;
 }
 
-#if defined(__cpp_lib_to_chars)
 std::string viaToChars(double value, int decimals) {
     std::vector<char> buffer(2000);
     const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
