@@ -278,7 +278,7 @@ class Site:
                 '<link rel="apple-touch-icon" href="icons/128x128.png">'
                 f"{fonts}<style>{style}</style>"
                 '<script src="hourvault.js" defer></script><script src="app.js" defer></script>'
-                f"</head><body>{main}<div id=\"help\" class=\"window\" hidden></div>"
+                f"</head><body>{main}<main id=\"help\" class=\"window\" hidden></main>"
                 f"{self.dialog()}{views}"
                 f"<noscript><p class=\"ended\">{html.escape(name)} needs JavaScript.</p></noscript>"
                 "</body></html>\n")

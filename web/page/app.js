@@ -67,10 +67,8 @@
             this.combo = field.parentElement;
             this.arrow = this.combo.querySelector(".arrow");
             this.popup = byId(field.getAttribute("aria-controls"));
-            this.entries = [];
             this.index = -1;
             this.active = -1;
-            this.drawn = true;
             field.addEventListener("input", () => this.edited());
             field.addEventListener("keydown", (event) => this.key(event));
             field.addEventListener("blur", () => this.close());
@@ -101,14 +99,18 @@
 
         clear() {
             this.close();
-            this.entries = [];
             this.index = -1;
-            this.drawn = false;
+            this.popup.replaceChildren();
         }
 
         append(text) {
-            this.entries.push(text);
-            this.drawn = false;
+            const option = document.createElement("div");
+            option.id = `${this.field.id}-entry${this.popup.children.length}`;
+            option.setAttribute("role", "option");
+            option.setAttribute("aria-selected", "false");
+            option.dataset.index = this.popup.children.length;
+            option.textContent = text;
+            this.popup.append(option);
         }
 
         // A text that is no entry: a prompt. With the focus, it is selected, so typing replaces it.
@@ -127,7 +129,7 @@
 
         edited() {
             // The chosen entry's own text typed over it keeps the choice.
-            if (this.index >= 0 && this.field.value === this.entries[this.index]) {
+            if (this.index >= 0 && this.field.value === this.popup.children[this.index].textContent) {
                 return;
             }
             this.index = -1;
@@ -135,28 +137,10 @@
             report.textArrived(this.number, document.activeElement === this.field);
         }
 
-        draw() {
-            if (this.drawn) {
-                return;
-            }
-            const options = this.entries.map((text, index) => {
-                const option = document.createElement("div");
-                option.id = `${this.field.id}-entry${index}`;
-                option.setAttribute("role", "option");
-                option.setAttribute("aria-selected", "false");
-                option.dataset.index = index;
-                option.textContent = text;
-                return option;
-            });
-            this.popup.replaceChildren(...options);
-            this.drawn = true;
-        }
-
         open(active) {
-            if (this.entries.length === 0 || !takesInput()) {
+            if (this.popup.children.length === 0 || !takesInput()) {
                 return;
             }
-            this.draw();
             this.popup.hidden = false;
             this.field.setAttribute("aria-expanded", "true");
             this.highlight(active);
@@ -192,12 +176,12 @@
         }
 
         pick(index) {
-            if (index < 0 || index >= this.entries.length || !takesInput()) {
+            if (index < 0 || index >= this.popup.children.length || !takesInput()) {
                 return;
             }
             this.close();
             this.index = index;
-            this.field.value = this.entries[index];
+            this.field.value = this.popup.children[index].textContent;
             if (document.activeElement === this.field) {
                 this.field.select();
             }
@@ -230,7 +214,7 @@
             if (event.isComposing || event.ctrlKey || event.metaKey) {
                 return;
             }
-            const last = this.entries.length - 1;
+            const last = this.popup.children.length - 1;
             const from = this.active >= 0 ? this.active : this.index;
             let handled = true;
             switch (event.key) {
