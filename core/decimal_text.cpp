@@ -1,10 +1,10 @@
 #include "decimal_text.h"
 
 #include <array>
-#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 #include <version>
 
@@ -138,7 +138,9 @@ std::string exactFixedText(double value, int decimals) {
         return value < 0 ? "-inf" : "inf";
     }
     // value = mantissa * 2^exponent exactly, so value * 10^decimals, rounded, is whole.
-    const auto bits = std::bit_cast<std::uint64_t>(value);
+    std::uint64_t bits = 0;
+    static_assert(sizeof bits == sizeof value);
+    std::memcpy(&bits, &value, sizeof bits);
     const auto biased = static_cast<int>((bits >> 52U) & 0x7ffU);
     const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52U) - 1);
     const std::uint64_t mantissa = biased == 0 ? fraction : fraction | (std::uint64_t{1} << 52U);
