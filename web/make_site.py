@@ -71,8 +71,9 @@ class Site:
         file = row["text"]
         self.pictures.add(file)
         width, height = Image.open(self.a.assets / file).size
+        # A picture not shown at the start (the other model's) is fetched once it is.
         img = (f'<img src="{file}" srcset="{twin(file)} 2x"'
-               f'{attrs(width=width, height=height, alt=row["accessible"] or "")}>')
+               f'{attrs(width=width, height=height, alt=row["accessible"] or "", loading="lazy" if extra.get("hidden") else None)}>')
         return (f'<div{attrs(id=element_id, class_="picture", data_model=extra.get("model"), data_name=extra.get("name"), hidden=extra.get("hidden", False))}>'
                 f"{img}</div>")
 
@@ -193,7 +194,9 @@ class Site:
     def main_window(self):
         main = self.main
         client = main["place"]
-        self.rule(f"#{main['name']}", f"width:{client['width']}px")
+        # Centred on a whole CSS pixel, so that no edge falls between two device pixels.
+        self.rule(f"#{main['name']}", f"width:{client['width']}px;margin-left:max(0px,"
+                  f"round(down,50% - {client['width'] / 2}px,1px))")
         self.rule(".client", f"height:{client['height']}px")
         self.rule(".client>*,.frame>*,.pictures>*,.photo>*", "position:absolute")
         self.rule(".pictures,.photo", "display:contents")
@@ -261,8 +264,6 @@ class Site:
         style = (self.a.page / "style.css").read_text()
         # Every place at the desktop width; below it the page flows in one column.
         style += "".join(self.base) + "@media (min-width:613px){" + "".join(self.rules) + "}"
-        fonts = "".join(f'<link rel="preload" href="fonts/{font}" as="font" type="font/ttf" crossorigin>'
-                        for font in FONTS)
         # A title keeps no run of spaces; a no-break space keeps the caption's two.
         title = html.escape(self.main["caption"]).replace("  ", "\u00a0 ")
         return ("<!DOCTYPE html>\n"
@@ -276,7 +277,7 @@ class Site:
                 '<link rel="icon" href="icons/scalable.svg" type="image/svg+xml">'
                 '<link rel="icon" href="icons/32x32.png" sizes="32x32">'
                 '<link rel="apple-touch-icon" href="icons/128x128.png">'
-                f"{fonts}<style>{style}</style>"
+                f"<style>{style}</style>"
                 '<script src="hourvault.js" defer></script><script src="app.js" defer></script>'
                 f"</head><body>{main}<main id=\"help\" class=\"window\" hidden></main>"
                 f"{self.dialog()}{views}"

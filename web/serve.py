@@ -42,7 +42,7 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         if not path.is_file() or "gzip" not in self.headers.get("Accept-Encoding", "") \
                 or path.suffix not in COMPRESSED:
             return super().send_head()
-        body = gzip.compress(path.read_bytes(), 9, mtime=0)
+        body = _compressed(path, path.stat().st_mtime_ns)
         self.send_response(200)
         self.send_header("Content-Type", self.guess_type(str(path)))
         self.send_header("Content-Encoding", "gzip")
@@ -57,6 +57,21 @@ class Handler(http.server.SimpleHTTPRequestHandler):
 
     def log_message(self, *arguments):  # quiet: the tests and the bench read the page, not logs
         pass
+
+
+@functools.lru_cache(maxsize=256)
+def _compressed(path, _modified):
+    """Compressed once per version of the file, as a static host keeps it."""
+    return gzip.compress(path.read_bytes(), 9, mtime=0)
+
+
+class _Server(http.server.ThreadingHTTPServer):
+    daemon_threads = True
+
+    def handle_error(self, request, client_address):
+        # A browser that moves on before a file has arrived closes its end: no matter.
+        if not isinstance(sys.exc_info()[1], (BrokenPipeError, ConnectionResetError)):
+            super().handle_error(request, client_address)
 
 
 class _Body:
@@ -76,7 +91,7 @@ class Server:
 
     def __init__(self, folder, port=0):
         handler = functools.partial(Handler, directory=str(folder))
-        self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", port), handler)
+        self.httpd = _Server(("127.0.0.1", port), handler)
         self.url = f"http://127.0.0.1:{self.httpd.server_address[1]}/"
         self.thread = threading.Thread(target=self.httpd.serve_forever, daemon=True)
         self.thread.start()
