@@ -607,7 +607,9 @@
         if (!standalone) {
             history.pushState({help: helpView.id}, "", `#${helpView.id}`);
         }
-        helpView.querySelector("button").focus();
+        // Read from the top, on a phone too, with OK holding the focus.
+        helpView.querySelector("button").focus({preventScroll: true});
+        window.scrollTo(0, 0);
     }
 
     function closeHelp() {
