@@ -8,8 +8,6 @@ import argparse
 import functools
 import gzip
 import http.server
-import shutil
-import subprocess
 import sys
 import threading
 import webbrowser
@@ -112,14 +110,8 @@ def main():
                  "cmake --preset web && cmake --build --preset web")
     server = Server(arguments.folder, arguments.port)
     print(f"Hourvault is served at {server.url} (Ctrl+C stops it)", flush=True)
-    if arguments.open:
-        browser = shutil.which("chromium")
-        if browser:
-            # A window of its own, as an app; its output stays out of the terminal.
-            subprocess.Popen([browser, f"--app={server.url}"], stdout=subprocess.DEVNULL,
-                             stderr=subprocess.DEVNULL, start_new_session=True)
-        else:
-            webbrowser.open(server.url)
+    if arguments.open and not webbrowser.open(server.url):
+        print("serve.py: no browser to open here; open the address above in one", flush=True)
     try:
         server.thread.join()
     except KeyboardInterrupt:
