@@ -21,8 +21,8 @@ try:
 except ImportError:
     sys.exit("make_site.py needs Python's imaging library: scripts/setup installs it (python3-pil)")
 
-# The page's own files, copied as they are; sw.js is filled in.
-PAGE_FILES = ("app.js",)
+# The page's script, from these parts in this order, in one scope: one file to fetch.
+SCRIPT_PARTS = ("option_list.js", "menu_bar.js", "main_window.js")
 FONTS = ("LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf")
 FONT_LICENCE = Path("/usr/share/doc/fonts-liberation2/copyright")
 
@@ -317,8 +317,8 @@ def main():
 
     site = Site(arguments)
     (out / "index.html").write_text(site.index(name, comment))
-    for file in PAGE_FILES:
-        shutil.copyfile(arguments.page / file, out / file)
+    parts = "\n".join((arguments.page / part).read_text() for part in SCRIPT_PARTS)
+    (out / "app.js").write_text(f'"use strict";\n(() => {{\n{parts}}})();\n')
     module = arguments.module
     shutil.copyfile(module, out / module.name)
     shutil.copyfile(module.with_suffix(".wasm"), out / module.with_suffix(".wasm").name)
