@@ -31,7 +31,8 @@ COMPRESSED = {".html", ".js", ".css", ".wasm", ".webmanifest", ".svg", ".ttf", "
 
 
 class Handler(http.server.SimpleHTTPRequestHandler):
-    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map, **TYPES, "": "text/plain"}
+    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map, **TYPES,
+                      "": "text/plain"}
 
     def send_head(self):
         path = Path(self.translate_path(self.path))
