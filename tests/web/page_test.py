@@ -45,9 +45,10 @@ CAMERAS, RESOLUTION, QUALITY, RATE, AUDIO, DISK = range(6)
 TYPICAL = [entry["typical"] for entry in CASES["lists"]]
 TYPICAL_RESULTS = [CASES["typical"]["hours"], CASES["typical"]["days"]]
 NO_RESULTS = ["", ""]
-FOCUS_ORDER = {"calculate": "cmdCalculate", "clear": "cmdClear", "days": "txtDays",
-               "hours": "txtHours"}
-FOCUS_ORDER = [FOCUS_ORDER.get(role, role) for role in TABLES["main"]["focusOrder"]]
+# Each control of the focus order by its name, from its role.
+NAMES = {row["role"]: row["name"] for row in TABLES["main"]["controls"]
+         + TABLES["main"]["resultControls"] + TABLES["main"]["lists"] if "role" in row}
+FOCUS_ORDER = [NAMES[role] for role in TABLES["main"]["focusOrder"]]
 START = TABLES["main"]["start"]
 DESKTOP, PHONE = (680, 420), (375, 740)
 
@@ -484,6 +485,21 @@ class MainWindow(PageTest):
         page.wait("the main window back", lambda: page.element("client").is_displayed())
         self.assertEqual(page.shown(RESOLUTION), "720")
         self.assertEqual(page.focused(), LISTS[RESOLUTION])
+
+    def test_a_double_click_on_an_entry_presses_nothing_beneath(self):
+        page = self.page
+        page.open()
+        # The audio list's last entry lies over the top of Calculate.
+        ActionChains(page.driver).move_to_element(page.arrow(LISTS[AUDIO])).click().perform()
+        last = len(page.entries(AUDIO)) - 1
+        option = page.element(f"{LISTS[AUDIO]}-entry{last}")
+        button = page.element("cmdCalculate").rect
+        below = button["y"] + 1 - (option.rect["y"] + option.rect["height"] / 2)
+        self.assertLess(below, option.rect["height"] / 2, "the entry lies over the button")
+        ActionChains(page.driver).move_to_element_with_offset(option, 0, below).double_click() \
+            .perform()
+        self.assertEqual(page.shown(AUDIO), page.entries(AUDIO)[last])
+        self.assertIsNone(page.message())
 
     def test_menu_bar_by_keys(self):
         page = self.page
