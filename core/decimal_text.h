@@ -13,4 +13,9 @@ namespace hourvault {
 // The result is locale-independent except for the separator the caller passes in.
 [[nodiscard]] std::string roundedText(double value, int decimals, std::string_view separator);
 
+// value in fixed notation with exactly `decimals` places, as std::to_chars writes it: the
+// double's exact value rounded to nearest, ties to even. Worked out in whole numbers, for
+// standard libraries without a floating-point std::to_chars (roundedText uses it there).
+[[nodiscard]] std::string exactFixedText(double value, int decimals);
+
 } // namespace hourvault
