@@ -16,6 +16,9 @@
 #include <oleacc.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <utility>
+#include <vector>
 
 namespace hourvault::win32 {
 
@@ -33,10 +36,85 @@ HMENU asMenu(int id) {
 }
 
 HWND makeControl(const wchar_t* type, const std::wstring& text, DWORD style, DWORD exStyle,
-                 HWND parent, int id) {
-    return CreateWindowExW(exStyle, type, text.c_str(),
-                           WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, parent,
-                           asMenu(id), GetModuleHandleW(nullptr), nullptr);
+                 HWND parent, int id, const RECT& place) {
+    return CreateWindowExW(exStyle, type, text.c_str(), WS_CHILD | WS_CLIPSIBLINGS | style,
+                           place.left, place.top, place.right - place.left,
+                           place.bottom - place.top, parent, asMenu(id), GetModuleHandleW(nullptr),
+                           nullptr);
+}
+
+// A control of the window by where it comes from: a row of the main table or of the result
+// frame's, or a list.
+struct Part {
+    enum class Table : std::uint8_t { main, result, list };
+    Table table;
+    std::size_t row; // a list's by its index
+};
+
+// The controls in their stacking order, which is their order of creation. Tab follows the
+// stacking order of the controls that take the focus, so those come first, in the focus order;
+// then the others in their tables' order, which lists what lies on top first; the frames, which
+// all the rest lies on, last. A result box comes just after its unit label, which Windows names
+// it by as it names an edit box; the label takes no focus.
+std::vector<Part> stackingOrder() {
+    std::vector<Part> order;
+    const auto add = [&order](Part part) {
+        if (std::find_if(order.begin(), order.end(), [part](const Part& added) {
+                return added.table == part.table && added.row == part.row;
+            }) == order.end()) {
+            order.push_back(part);
+        }
+    };
+    const auto& results = main_window::resultControls;
+    for (const Role role : main_window::focusOrder) {
+        for (std::size_t row = 0; row < results.size(); ++row) {
+            if (results.at(row).labelFor == role) {
+                add({Part::Table::result, row});
+            }
+        }
+        for (std::size_t row = 0; row < main_window::controls.size(); ++row) {
+            if (main_window::controls.at(row).role == role) {
+                add({Part::Table::main, row});
+            }
+        }
+        for (std::size_t row = 0; row < results.size(); ++row) {
+            if (results.at(row).role == role) {
+                add({Part::Table::result, row});
+            }
+        }
+        for (const main_window::ListPlace& place : main_window::listPlaces) {
+            if (place.role == role) {
+                add({Part::Table::list, indexOf(place.list)});
+            }
+        }
+    }
+    for (const bool frames : {false, true}) {
+        for (std::size_t row = 0; row < main_window::controls.size(); ++row) {
+            if ((main_window::controls.at(row).kind == ControlKind::frame) == frames) {
+                add({Part::Table::main, row});
+            }
+        }
+        for (std::size_t list = 0; list < main_window::listPlaces.size() && !frames; ++list) {
+            add({Part::Table::list, list});
+        }
+        for (std::size_t row = 0; row < results.size() && !frames; ++row) {
+            add({Part::Table::result, row});
+        }
+    }
+    return order;
+}
+
+// The texts the dialog font must fit.
+std::vector<ControlSpec> fittedTexts() {
+    std::vector<ControlSpec> texts(main_window::controls.begin(), main_window::controls.end());
+    texts.insert(texts.end(), main_window::resultControls.begin(),
+                 main_window::resultControls.end());
+    return texts;
+}
+
+HFONT makeFormatFont(UINT dpi) {
+    return makeFont(wide(main_window::formatFont.family).c_str(), main_window::formatFont.points,
+                    main_window::formatFont.bold, dpi);
 }
 
 } // namespace
@@ -49,21 +127,30 @@ CalculatorWindow::CalculatorWindow()
         return;
     }
     createMenus();
+    // Made at its size for the screen's resolution; shown centred by show().
+    const UINT screenDpi = dpiOf(nullptr);
+    const SIZE outer = windowSize(screenDpi);
     window_ = CreateWindowExW(0, mainWindowClass, wide(main_window::caption).c_str(), windowStyle,
-                              CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, menu_,
+                              CW_USEDEFAULT, CW_USEDEFAULT, outer.cx, outer.cy, nullptr, menu_,
                               GetModuleHandleW(nullptr), this);
     if (window_ == nullptr) {
         return;
     }
-    createControls();
-    stackControls();
+    // The monitor it opens on may have a resolution of its own.
+    const UINT dpi = dpiOf(window_);
+    if (dpi != screenDpi) {
+        const SIZE sized = windowSize(dpi);
+        SetWindowPos(window_, nullptr, 0, 0, sized.cx, sized.cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    createControls(dpi);
     // Start-up: NTSC and the 16-channel model, every list rebuilt and showing its prompt.
     calculator_.startUp();
     for (OptionList& option : lists_) {
         option.drawHeld();
     }
     showSettings();
-    layOut(dpiOf(window_));
+    setIcons(dpi);
     lastFocus_ = control(Role::calculate);
     setShortcuts(window_, shortcuts_);
 }
@@ -90,124 +177,95 @@ void CalculatorWindow::show(int how) {
     PostMessageW(window_, firstPainted, 0, 0);
 }
 
-void CalculatorWindow::createControls() {
-    const std::wstring noText;
-    for (std::size_t row = 0; row < main_window::controls.size(); ++row) {
-        const ControlSpec& spec = main_window::controls.at(row);
-        const int id = mainControlsFirstId + static_cast<int>(row);
+void CalculatorWindow::createControls(UINT dpi) {
+    dialogFonts_ = DialogFonts(fittedTexts(), dpi);
+    formatFont_ = makeFormatFont(dpi);
+    const Settings& start = calculator_.settings();
+    const TwipsRect& result =
+        std::find_if(main_window::controls.begin(), main_window::controls.end(),
+                     [](const ControlSpec& spec) { return spec.role == Role::resultFrame; })
+            ->place;
+    LRESULT fieldHeight = 0;
+    for (const Part& part : stackingOrder()) {
+        if (part.table == Part::Table::list) {
+            const main_window::ListPlace& place = main_window::listPlaces.at(part.row);
+            OptionList& made = list(place.list);
+            const ControlSpec& frame = *std::find_if(
+                main_window::controls.begin(), main_window::controls.end(),
+                [&place](const ControlSpec& spec) { return spec.role == place.frame; });
+            const TwipsPoint origin{frame.place.left, frame.place.top};
+            fieldHeight = made.create(window_, listId(place.list),
+                                      pixelRect(main_window::listPlace, dpi, origin),
+                                      dialogFonts_.of(place.name), fieldHeight);
+            // Named as its frame is, the field the focus goes to as well.
+            made.setAccessibleName(wide(frame.accessibleText));
+            names_.name(made.handle(), wide(frame.accessibleText));
+            names_.name(made.field(), wide(frame.accessibleText));
+            byRole_.at(static_cast<std::size_t>(place.role)) = made.handle();
+            placed_.push_back({made.handle(), main_window::listPlace, origin, place.list});
+            continue;
+        }
+        const bool inResult = part.table == Part::Table::result;
+        const ControlSpec& spec = inResult ? main_window::resultControls.at(part.row)
+                                           : main_window::controls.at(part.row);
+        const int id =
+            (inResult ? resultControlsFirstId : mainControlsFirstId) + static_cast<int>(part.row);
+        const TwipsPoint origin = inResult ? TwipsPoint{result.left, result.top} : TwipsPoint{};
+        const RECT place = pixelRect(spec.place, dpi, origin);
         const std::wstring text = wide(spec.text);
         HWND made = nullptr;
         switch (spec.kind) {
         case ControlKind::button:
             // BS_NOTIFY: the window hears when the focus arrives at it.
-            made = makeControl(L"BUTTON", text, WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY, 0, window_,
-                               id);
+            made = makeControl(L"BUTTON", text, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY,
+                               0, window_, id, place);
             break;
         case ControlKind::frame:
-            made = createFrame(window_, id, text.c_str(), {},
+            made = createFrame(window_, id, text.c_str(), place,
                                spec.role == Role::resultFrame
                                    ? std::optional<main_window::LineSpec>(main_window::line)
                                    : std::nullopt);
             names_.role(made, ROLE_SYSTEM_GROUPING);
             break;
-        case ControlKind::picture:
-            made = createPicture(window_, id, spec);
+        case ControlKind::picture: {
+            // Only the pictures of the model in force show.
+            const auto model =
+                std::find_if(main_window::modelPictures.begin(), main_window::modelPictures.end(),
+                             [&spec](const main_window::ModelPicture& picture) {
+                                 return picture.role == spec.role;
+                             });
+            made = createPicture(window_, id, spec, place,
+                                 model == main_window::modelPictures.end() ||
+                                     model->model == start.model);
             names_.role(made, ROLE_SYSTEM_GRAPHIC);
             break;
+        }
         case ControlKind::formatLabel:
-            made = makeControl(L"STATIC", noText, SS_CENTER | SS_NOPREFIX, 0, window_, id);
+            made = makeControl(L"STATIC", wide(main_window::formatCaption(start.format)),
+                               WS_VISIBLE | SS_CENTER | SS_NOPREFIX, 0, window_, id, place);
             break;
         case ControlKind::label:
-        case ControlKind::resultBox:
+            made = makeControl(L"STATIC", text, WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, window_, id,
+                               place);
             break;
-        }
-        // A picture's text is its name already.
-        if (made != nullptr && spec.accessibleText != nullptr &&
-            spec.kind != ControlKind::picture) {
-            spec.kind == ControlKind::formatLabel ? names_.describe(made, wide(spec.accessibleText))
-                                                  : names_.name(made, wide(spec.accessibleText));
-        }
-        byRole_.at(static_cast<std::size_t>(spec.role)) = made;
-        placed_.push_back({made, spec.place, {0, 0}, std::nullopt});
-    }
-
-    for (const main_window::ListPlace& place : main_window::listPlaces) {
-        OptionList& made = list(place.list);
-        made.create(window_, listId(place.list), {});
-        // Named as its frame is, the field the focus goes to as well.
-        const ControlSpec& frame =
-            *std::find_if(main_window::controls.begin(), main_window::controls.end(),
-                          [&place](const ControlSpec& spec) { return spec.role == place.frame; });
-        made.setAccessibleName(wide(frame.accessibleText));
-        names_.name(made.handle(), wide(frame.accessibleText));
-        names_.name(made.field(), wide(frame.accessibleText));
-        byRole_.at(static_cast<std::size_t>(place.role)) = made.handle();
-        placed_.push_back({made.handle(),
-                           main_window::listPlace,
-                           {frame.place.left, frame.place.top},
-                           place.list});
-    }
-
-    const TwipsRect& result =
-        std::find_if(main_window::controls.begin(), main_window::controls.end(),
-                     [](const ControlSpec& spec) { return spec.role == Role::resultFrame; })
-            ->place;
-    for (std::size_t row = 0; row < main_window::resultControls.size(); ++row) {
-        const ControlSpec& spec = main_window::resultControls.at(row);
-        const int id = resultControlsFirstId + static_cast<int>(row);
-        HWND made =
-            spec.kind == ControlKind::resultBox
-                ? makeControl(L"EDIT", noText, WS_TABSTOP | ES_READONLY | ES_AUTOHSCROLL,
-                              WS_EX_CLIENTEDGE, window_, id)
-                : makeControl(L"STATIC", wide(spec.text), SS_LEFT | SS_NOPREFIX, 0, window_, id);
-        if (spec.kind == ControlKind::resultBox) {
-            centreLine(made);
-        }
-        if (spec.accessibleText != nullptr) {
-            names_.name(made, wide(spec.accessibleText));
+        case ControlKind::resultBox:
+            made = makeControl(L"EDIT", L"", WS_VISIBLE | WS_TABSTOP | ES_READONLY | ES_AUTOHSCROLL,
+                               WS_EX_CLIENTEDGE, window_, id, place);
+            break;
         }
         if (spec.role != Role::none) {
             byRole_.at(static_cast<std::size_t>(spec.role)) = made;
         }
-        placed_.push_back({made, spec.place, {result.left, result.top}, std::nullopt});
-    }
-}
-
-void CalculatorWindow::stackControls() const {
-    // Tab follows the stacking order of the controls that take the focus, so those come first,
-    // in the focus order; then the others in their tables' order, which lists what lies on top
-    // first; the frames, which all the rest lies on, last. A result box comes just after its
-    // unit label, which Windows names it by as it names an edit box; the label takes no focus.
-    const auto labelOf = [this](Role role) -> HWND {
-        for (std::size_t row = 0; row < main_window::resultControls.size(); ++row) {
-            if (main_window::resultControls.at(row).labelFor == role) {
-                return GetDlgItem(window_, resultControlsFirstId + static_cast<int>(row));
-            }
+        SendMessageW(made, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(made)), FALSE);
+        if (spec.kind == ControlKind::resultBox) {
+            centreLine(made);
         }
-        return nullptr;
-    };
-    std::vector<HWND> order;
-    for (const Role role : main_window::focusOrder) {
-        if (HWND label = labelOf(role); label != nullptr) {
-            order.push_back(label);
+        // A picture's text is its name already; a label is named by its text.
+        if (spec.accessibleText != nullptr && spec.kind != ControlKind::picture) {
+            spec.kind == ControlKind::formatLabel ? names_.describe(made, wide(spec.accessibleText))
+                                                  : names_.name(made, wide(spec.accessibleText));
         }
-        order.push_back(control(role));
-    }
-    const auto firstOthers = static_cast<std::ptrdiff_t>(order.size());
-    for (const Placed& placed : placed_) {
-        if (std::find(order.begin(), order.end(), placed.control) == order.end()) {
-            order.push_back(placed.control);
-        }
-    }
-    std::stable_partition(order.begin() + firstOthers, order.end(), [](HWND window) {
-        wchar_t name[32]{};
-        GetClassNameW(window, name, 32);
-        return std::wstring_view(name) != frameClass;
-    });
-    HWND above = HWND_TOP;
-    for (HWND window : order) {
-        SetWindowPos(window, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        above = window;
+        placed_.push_back({made, spec.place, origin, std::nullopt});
     }
 }
 
@@ -235,20 +293,28 @@ void CalculatorWindow::createMenus() {
     shortcuts_ = CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
 }
 
+HFONT CalculatorWindow::fontOf(HWND control) const {
+    return control == this->control(Role::format)
+               ? formatFont_
+               : dialogFonts_.of(controlName(GetDlgCtrlID(control)));
+}
+
+SIZE CalculatorWindow::windowSize(UINT dpi) {
+    const RECT client = pixelRect(main_window::client, dpi);
+    return windowSizeFor({client.right, client.bottom}, windowStyle, 0, true, dpi);
+}
+
 void CalculatorWindow::layOut(UINT dpi) {
-    std::vector<ControlSpec> texts(main_window::controls.begin(), main_window::controls.end());
-    texts.insert(texts.end(), main_window::resultControls.begin(),
-                 main_window::resultControls.end());
-    DialogFonts dialogFonts(texts, dpi);
-    HFONT formatFont = makeFont(wide(main_window::formatFont.family).c_str(),
-                                main_window::formatFont.points, main_window::formatFont.bold, dpi);
+    // The new fonts are in the controls before the old ones go.
+    DialogFonts dialogFonts(fittedTexts(), dpi);
+    HFONT formatFont = makeFormatFont(dpi);
+    std::swap(dialogFonts, dialogFonts_);
+    std::swap(formatFont, formatFont_);
     LRESULT fieldHeight = 0;
     for (const Placed& placed : placed_) {
         const RECT place = pixelRect(placed.place, dpi, placed.origin);
-        const bool format = placed.control == control(Role::format);
-        HFONT font =
-            format ? formatFont : dialogFonts.of(controlName(GetDlgCtrlID(placed.control)));
-        SendMessageW(placed.control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        SendMessageW(placed.control, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(placed.control)),
+                     FALSE);
         if (placed.list) {
             fieldHeight = list(*placed.list).place(place, fieldHeight);
         } else {
@@ -257,16 +323,22 @@ void CalculatorWindow::layOut(UINT dpi) {
         }
     }
     RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-    if (formatFont_ != nullptr) {
-        DeleteObject(formatFont_);
+    if (formatFont != nullptr) {
+        DeleteObject(formatFont);
     }
-    dialogFonts_ = std::move(dialogFonts);
-    formatFont_ = formatFont;
-    const RECT client = pixelRect(main_window::client, dpi);
-    const SIZE outer = windowSizeFor({client.right, client.bottom}, windowStyle, 0, true, dpi);
+    const SIZE outer = windowSize(dpi);
     SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    // The icons at this resolution; those they replace were loaded here before.
+    setIcons(dpi);
+}
+
+void CalculatorWindow::setIcons(UINT dpi) {
+    // The window class's icons are those for 96 dots per inch.
+    const bool classIcons = std::exchange(iconsDpi_, dpi) == dpi;
+    if (classIcons) {
+        return;
+    }
+    // The icons at this resolution; those they replace were loaded here before, if any.
     for (const int kind : {ICON_BIG, ICON_SMALL}) {
         if (HICON icon = loadProgramIcon(kind, dpi)) {
             if (auto* previous = reinterpret_cast<HICON>(
@@ -303,10 +375,15 @@ void CalculatorWindow::showSettings() {
         }
     }
     for (const auto& [role, model] : main_window::modelPictures) {
-        ShowWindow(control(role), model == settings.model ? SW_SHOW : SW_HIDE);
+        const bool shown = (GetWindowLongPtrW(control(role), GWL_STYLE) & WS_VISIBLE) != 0;
+        if (shown != (model == settings.model)) {
+            ShowWindow(control(role), shown ? SW_HIDE : SW_SHOW);
+        }
     }
-    SetWindowTextW(control(Role::format),
-                   wide(main_window::formatCaption(settings.format)).c_str());
+    if (const std::wstring format = wide(main_window::formatCaption(settings.format));
+        format != windowText(control(Role::format))) {
+        SetWindowTextW(control(Role::format), format.c_str());
+    }
 }
 
 void CalculatorWindow::controlEvent(int id, int code, HWND sender) {
@@ -336,6 +413,9 @@ void CalculatorWindow::controlEvent(int id, int code, HWND sender) {
         case CBN_KILLFOCUS:
             // The field keeps its text selected otherwise, marked as if it still had the focus.
             SendMessageW(option.handle(), CB_SETEDITSEL, 0, MAKELPARAM(-1, 0));
+            return;
+        case CBN_DROPDOWN:
+            option.fitDropDown();
             return;
         case CBN_CLOSEUP:
             guardSecondClick(window_);

@@ -50,11 +50,16 @@ private:
     friend LRESULT CALLBACK ownedProcedure<CalculatorWindow>(HWND, UINT, WPARAM, LPARAM);
     void attach(HWND window) { window_ = window; }
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
-    void createControls();
-    void stackControls() const;
+    // Every control at its place and in its font for the resolution, in stacking order.
+    void createControls(UINT dpi);
     void createMenus();
-    // Every place, font and picture for a resolution, and the window's size.
+    // Every place, font and picture for a new resolution, and the window's size.
     void layOut(UINT dpi);
+    // The window's icons for a resolution.
+    void setIcons(UINT dpi);
+    [[nodiscard]] HFONT fontOf(HWND control) const;
+    // The window's outer size at a resolution.
+    [[nodiscard]] static SIZE windowSize(UINT dpi);
     void controlEvent(int id, int code, HWND control);
     void menuCommand(Command command);
     // The model and format in force: check marks, pictures and the format label.
@@ -86,6 +91,7 @@ private:
     HACCEL shortcuts_ = nullptr;
     DialogFonts dialogFonts_;
     HFONT formatFont_ = nullptr;
+    UINT iconsDpi_ = standardDpi; // the resolution the window's icons are for
     HBRUSH chromeBrush_ = nullptr;
     HWND lastFocus_ = nullptr; // the control that last held the focus, to give it back to
     std::unique_ptr<HelpWindow> helpWindow_;

@@ -31,13 +31,18 @@ constexpr int visibleEntries = 16;
 
 } // namespace
 
-void OptionList::create(HWND parent, int id, const RECT& place) {
-    combo_ = CreateWindowExW(
-        0, WC_COMBOBOXW, L"",
-        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN |
-            CBS_AUTOHSCROLL,
-        place.left, place.top, place.right - place.left, place.bottom - place.top, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+LRESULT OptionList::create(HWND parent, int id, const RECT& place, HFONT font,
+                           LRESULT fieldHeight) {
+    const int width = place.right - place.left;
+    const int height = place.bottom - place.top;
+    // The drop-down's height counts in the box's.
+    droppedHeight_ = height * (visibleEntries + 1);
+    combo_ = CreateWindowExW(0, WC_COMBOBOXW, L"",
+                             WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | WS_VSCROLL |
+                                 CBS_DROPDOWN | CBS_AUTOHSCROLL,
+                             place.left, place.top, width, droppedHeight_, parent,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                             GetModuleHandleW(nullptr), nullptr);
     // The box's own procedure goes on behind this one; the list is found from the box. A
     // plain procedure, as window properties (what comctl32's subclassing keeps its state in)
     // cost a round trip to the server under Wine on every message.
@@ -45,7 +50,10 @@ void OptionList::create(HWND parent, int id, const RECT& place) {
     boxProcedure_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
         combo_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OptionList::procedure)));
     SendMessageW(combo_, CB_SETMINVISIBLE, visibleEntries, 0);
+    SendMessageW(combo_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    const LRESULT fitted = fitField(width, height, fieldHeight);
     centreLine(field());
+    return fitted;
 }
 
 HWND OptionList::field() const {
@@ -55,6 +63,10 @@ HWND OptionList::field() const {
 }
 
 bool OptionList::hasFocus() const {
+    // A list that does not show holds no focus; the window that does not show yet is not asked.
+    if (!IsWindowVisible(combo_)) {
+        return false;
+    }
     HWND focus = GetFocus();
     return focus != nullptr && (focus == combo_ || IsChild(combo_, focus));
 }
@@ -152,6 +164,16 @@ bool OptionList::edited() {
 LRESULT OptionList::place(const RECT& place, LRESULT fieldHeight) {
     const int width = place.right - place.left;
     const int height = place.bottom - place.top;
+    if (fieldHeight > 0) {
+        SendMessageW(combo_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), fieldHeight);
+    }
+    droppedHeight_ = height * (visibleEntries + 1);
+    SetWindowPos(combo_, nullptr, place.left, place.top, width, droppedHeight_,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    return fitField(width, height, fieldHeight);
+}
+
+LRESULT OptionList::fitField(int width, int height, LRESULT fieldHeight) {
     // The drop-down's height counts in the box's; the closed field is set apart, by the
     // height of its text area, which comes to the field's height less the box's own edges.
     const auto closedHeight = [this] {
@@ -159,25 +181,29 @@ LRESULT OptionList::place(const RECT& place, LRESULT fieldHeight) {
         GetWindowRect(combo_, &closed);
         return static_cast<int>(closed.bottom - closed.top);
     };
-    if (fieldHeight > 0) {
-        SendMessageW(combo_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), fieldHeight);
-    }
-    SetWindowPos(combo_, nullptr, place.left, place.top, width, height * (visibleEntries + 1),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    // The field may take its new height only when the box is sized again.
+    const auto setItemHeight = [this, width, &closedHeight](LRESULT item) {
+        const int before = closedHeight();
+        SendMessageW(combo_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item);
+        if (closedHeight() == before) {
+            SetWindowPos(combo_, nullptr, 0, 0, width, droppedHeight_,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+    };
     closedHeight_ = height;
     auto item = SendMessageW(combo_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+    if (fieldHeight > 0 && fieldHeight != item) {
+        item = fieldHeight;
+        setItemHeight(item);
+    }
     for (int attempt = 0; attempt < 3 && closedHeight() != height; ++attempt) {
         item = std::max<LRESULT>(item + height - closedHeight(), 1);
-        SendMessageW(combo_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item);
-        // The field takes its new height when the box is sized again.
-        SetWindowPos(combo_, nullptr, 0, 0, width, height * (visibleEntries + 1),
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        setItemHeight(item);
     }
-    fitDropDown();
     return fieldHeight > 0 && closedHeight() == height ? fieldHeight : item;
 }
 
-void OptionList::fitDropDown() const {
+void OptionList::fitDropDown() {
     if (closedHeight_ == 0) {
         return;
     }
@@ -188,9 +214,10 @@ void OptionList::fitDropDown() const {
                                    static_cast<int>(SendMessageW(combo_, CB_GETITEMHEIGHT, 0, 0)) +
                                    2 * GetSystemMetrics(SM_CYBORDER)
                              : closedHeight_ * (visibleEntries + 1);
-    RECT dropped{};
-    SendMessageW(combo_, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
-    if (dropped.bottom - dropped.top != height) {
+    // Sized only when that changes: each sizing moves the drop-down as well, and the box's own
+    // report of its dropped size does not match what it was given everywhere.
+    if (height != droppedHeight_) {
+        droppedHeight_ = height;
         RECT box{};
         GetWindowRect(combo_, &box);
         SetWindowPos(combo_, nullptr, 0, 0, box.right - box.left, height,
@@ -207,10 +234,12 @@ void OptionList::holdDrawing() {
 
 void OptionList::drawHeld() {
     if (drawingHeld_) {
-        fitDropDown();
         drawingHeld_ = false;
         SendMessageW(combo_, WM_SETREDRAW, TRUE, 0);
-        RedrawWindow(combo_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+        // A list that does not show yet is drawn whole when it first does.
+        if (IsWindowVisible(combo_)) {
+            RedrawWindow(combo_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+        }
     }
 }
 

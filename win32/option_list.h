@@ -22,7 +22,9 @@ public:
     OptionList(const OptionList&) = delete;
     OptionList& operator=(const OptionList&) = delete;
 
-    void create(HWND parent, int id, const RECT& place);
+    // Made at its place in the font, its closed field as high as the place, its drop-down
+    // below; the field height as place() takes and returns it.
+    LRESULT create(HWND parent, int id, const RECT& place, HFONT font, LRESULT fieldHeight = 0);
     [[nodiscard]] HWND handle() const { return combo_; }
     [[nodiscard]] HWND field() const;
     // The list or its field holds the keyboard focus.
@@ -62,19 +64,25 @@ public:
     void holdDrawing();
     void drawHeld();
 
+    // The drop-down's height for the entries there are, as it opens (CBN_DROPDOWN): the list
+    // is not sized at every refill.
+    void fitDropDown();
+
 private:
     static LRESULT CALLBACK procedure(HWND combo, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK fieldProcedure(HWND field, UINT message, WPARAM wParam, LPARAM lParam);
     void mark(int entry) const;
-    // The drop-down's height for the entries there are.
-    void fitDropDown() const;
+    // The closed field as high as the place, its text area this high to begin with (0: as it
+    // is); the height the text area got.
+    LRESULT fitField(int width, int height, LRESULT fieldHeight);
 
     HWND combo_ = nullptr;
     WNDPROC boxProcedure_ = nullptr;
     WNDPROC fieldProcedure_ = nullptr;
     std::wstring accessibleName_;
     int chosen_ = -1;
-    int closedHeight_ = 0; // once placed
+    int closedHeight_ = 0;  // once placed
+    int droppedHeight_ = 0; // the box's height dropped down, as last set
     // Set while the program itself changes the list.
     bool own_ = false;
     bool drawingHeld_ = false;

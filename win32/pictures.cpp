@@ -235,7 +235,7 @@ LRESULT CALLBACK pictureProcedure(HWND box, UINT message, WPARAM wParam, LPARAM 
 
 } // namespace
 
-HWND createPicture(HWND parent, int id, const ControlSpec& row) {
+HWND createPicture(HWND parent, int id, const ControlSpec& row, const RECT& place, bool shown) {
     static const bool registered = registerWindowClass(pictureClass, pictureProcedure);
     if (!registered) {
         return nullptr;
@@ -243,7 +243,8 @@ HWND createPicture(HWND parent, int id, const ControlSpec& row) {
     std::wstring file = wide(row.text);
     return CreateWindowExW(
         0, pictureClass, wide(row.accessibleText != nullptr ? row.accessibleText : "").c_str(),
-        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
+        WS_CHILD | (shown ? WS_VISIBLE : 0) | WS_CLIPSIBLINGS, place.left, place.top,
+        place.right - place.left, place.bottom - place.top, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), &file);
 }
 

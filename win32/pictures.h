@@ -6,9 +6,9 @@
 
 namespace hourvault::win32 {
 
-// A picture box for a layout table's row: the picture built into the program under its file
-// name (the row's text), at its natural size from its top-left corner, cut off at the box's
-// edges; what it shows (the row's accessible text) is the window's text, which screen readers
+// A picture box for a layout table's row, at its place: the picture built into the program under
+// its file name (the row's text), at its natural size from its top-left corner, cut off at the
+// box's edges; what it shows (the row's accessible text) is the window's text, which screen readers
 // name it by. At 150 % and above it is drawn from its twice-as-large twin (name@2x); either is
 // drawn at the screen's scale, so it is placed and cut off as at 100 %. A main-window picture
 // comes as a bitmap of what its box shows, drawn as it is at 100 % and 200 % and by GDI+ at
@@ -16,7 +16,8 @@ namespace hourvault::win32 {
 // painted, and again after a change of resolution (WM_DPICHANGED_AFTERPARENT). A picture that
 // cannot be drawn is reported to the debugger and shown as an empty frame. GDI+ starts through
 // ProgramServices, which must live.
-[[nodiscard]] HWND createPicture(HWND parent, int id, const ControlSpec& row);
+[[nodiscard]] HWND createPicture(HWND parent, int id, const ControlSpec& row,
+                                 const RECT& place = {}, bool shown = true);
 
 // The program's icon, sized for a resolution: ICON_BIG or ICON_SMALL.
 [[nodiscard]] HICON loadProgramIcon(int kind, UINT dpi);
