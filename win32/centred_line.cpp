@@ -1,14 +1,18 @@
 #include "centred_line.h"
 
+#include "window_class.h"
+
 #include <windowsx.h>
 
 namespace hourvault::win32 {
 
 namespace {
 
-// The edit's own procedure, which the box keeps in its user data.
+// Each box's own procedure.
+WindowData<WNDPROC> ownProcedures;
+
 WNDPROC ownProcedure(HWND edit) {
-    return reinterpret_cast<WNDPROC>(GetWindowLongPtrW(edit, GWLP_USERDATA));
+    return ownProcedures.of(edit);
 }
 
 // The height of the edit's line: its font's.
@@ -59,6 +63,9 @@ void paintAroundLine(HWND edit) {
 LRESULT CALLBACK procedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
     const WNDPROC own = ownProcedure(edit);
     switch (message) {
+    case WM_NCDESTROY:
+        ownProcedures.release(edit);
+        break;
     case WM_NCCALCSIZE: {
         const LRESULT result = CallWindowProcW(own, edit, message, wParam, lParam);
         RECT& client = wParam != FALSE ? reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0]
@@ -103,7 +110,7 @@ void centreLine(HWND edit) {
     if (edit == nullptr || ownProcedure(edit) != nullptr) {
         return;
     }
-    SetWindowLongPtrW(edit, GWLP_USERDATA, GetWindowLongPtrW(edit, GWLP_WNDPROC));
+    ownProcedures.keep(edit, reinterpret_cast<WNDPROC>(GetWindowLongPtrW(edit, GWLP_WNDPROC)));
     SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&procedure));
     SetWindowPos(edit, nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);

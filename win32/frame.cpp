@@ -69,8 +69,10 @@ void paint(HWND frame, const FrameData& data) {
     EndPaint(frame, &paint);
 }
 
+WindowData<FrameData*> frames;
+
 LRESULT CALLBACK frameProcedure(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* data = reinterpret_cast<FrameData*>(GetWindowLongPtrW(frame, GWLP_USERDATA));
+    auto* data = frames.of(frame);
     switch (message) {
     case WM_NCCREATE: {
         const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
@@ -78,12 +80,11 @@ LRESULT CALLBACK frameProcedure(HWND frame, UINT message, WPARAM wParam, LPARAM 
         if (create->lpCreateParams != nullptr) {
             made->line = *static_cast<const main_window::LineSpec*>(create->lpCreateParams);
         }
-        SetWindowLongPtrW(frame, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(made));
+        frames.keep(frame, made);
         break;
     }
     case WM_NCDESTROY:
-        delete data;
-        SetWindowLongPtrW(frame, GWLP_USERDATA, 0);
+        delete frames.release(frame);
         break;
     case WM_SETFONT:
         data->font = reinterpret_cast<HFONT>(wParam);

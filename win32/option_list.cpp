@@ -3,6 +3,7 @@
 #include "accessible_names.h"
 #include "centred_line.h"
 #include "text.h"
+#include "window_class.h"
 
 #include <commctrl.h>
 #include <oleacc.h>
@@ -29,6 +30,8 @@ private:
 
 constexpr int visibleEntries = 16;
 
+WindowData<OptionList*> lists;
+
 } // namespace
 
 LRESULT OptionList::create(HWND parent, int id, const RECT& place, HFONT font,
@@ -46,7 +49,7 @@ LRESULT OptionList::create(HWND parent, int id, const RECT& place, HFONT font,
     // The box's own procedure goes on behind this one; the list is found from the box. A
     // plain procedure, as window properties (what comctl32's subclassing keeps its state in)
     // cost a round trip to the server under Wine on every message.
-    SetWindowLongPtrW(combo_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    lists.keep(combo_, this);
     boxProcedure_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
         combo_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OptionList::procedure)));
     SendMessageW(combo_, CB_SETMINVISIBLE, visibleEntries, 0);
@@ -253,8 +256,13 @@ void OptionList::mark(int entry) const {
 }
 
 LRESULT CALLBACK OptionList::procedure(HWND combo, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* list = reinterpret_cast<OptionList*>(GetWindowLongPtrW(combo, GWLP_USERDATA));
+    auto* list = lists.of(combo);
     switch (message) {
+    case WM_NCDESTROY: {
+        const WNDPROC own = list->boxProcedure_;
+        lists.release(combo);
+        return CallWindowProcW(own, combo, message, wParam, lParam);
+    }
     case WM_GETOBJECT:
         // Windows names a combo box after a label before it, which the lists have none of.
         if (!list->accessibleName_.empty()) {
@@ -290,8 +298,7 @@ LRESULT CALLBACK OptionList::procedure(HWND combo, UINT message, WPARAM wParam, 
 
 LRESULT CALLBACK OptionList::fieldProcedure(HWND field, UINT message, WPARAM wParam,
                                             LPARAM lParam) {
-    const auto* list =
-        reinterpret_cast<const OptionList*>(GetWindowLongPtrW(GetParent(field), GWLP_USERDATA));
+    const auto* list = lists.of(GetParent(field));
     if (message == WM_GETOBJECT) {
         // The field holds the focus: it is what a screen reader names first.
         if (const LRESULT answer = namedObject(field, wParam, lParam, list->accessibleName_, 0);

@@ -197,21 +197,22 @@ void paint(HWND box, Picture& picture) {
     EndPaint(box, &paint);
 }
 
+WindowData<Picture*> pictures;
+
 LRESULT CALLBACK pictureProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* picture = reinterpret_cast<Picture*>(GetWindowLongPtrW(box, GWLP_USERDATA));
+    auto* picture = pictures.of(box);
     switch (message) {
     case WM_NCCREATE: {
         // Its file comes with its creation; its text is what it shows.
         const auto* file = static_cast<const std::wstring*>(
             reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
-        SetWindowLongPtrW(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new Picture{*file, {}}));
+        pictures.keep(box, new Picture{*file, {}});
         break;
     }
     case WM_NCDESTROY:
         if (picture != nullptr) {
             picture->shown.drop();
-            delete picture;
-            SetWindowLongPtrW(box, GWLP_USERDATA, 0);
+            delete pictures.release(box);
         }
         break;
     case WM_PAINT:

@@ -4,6 +4,10 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 namespace hourvault::win32 {
 
 // Registers a window class of the program's: its procedure and the arrow cursor, and for a
@@ -21,6 +25,29 @@ LRESULT labelColours(HDC target, const Look& look, HBRUSH background);
 
 // A window's background, painted with the brush (WM_ERASEBKGND).
 LRESULT eraseWith(HWND window, HDC target, HBRUSH background);
+
+// What the program keeps for each window of one of its classes, found by the window, none
+// (Data{}) for another: kept here rather than in the window (GWLP_USERDATA), which under Wine
+// costs a round trip to the server for each window made. Few windows, one thread.
+template <typename Data> class WindowData {
+public:
+    void keep(HWND window, Data data) { kept_.emplace_back(window, data); }
+    [[nodiscard]] Data of(HWND window) const {
+        const auto found = std::find_if(kept_.begin(), kept_.end(), [window](const auto& kept) {
+            return kept.first == window;
+        });
+        return found != kept_.end() ? found->second : Data{};
+    }
+    // The window's data, no longer kept.
+    Data release(HWND window) {
+        const Data data = of(window);
+        std::erase_if(kept_, [window](const auto& kept) { return kept.first == window; });
+        return data;
+    }
+
+private:
+    std::vector<std::pair<HWND, Data>> kept_;
+};
 
 // The procedure of a class whose windows each belong to an object, the one passed to
 // CreateWindowEx as its creation data: the object is told its window (attach) and handles
