@@ -58,11 +58,10 @@ CalculatorWindow::CalculatorWindow()
     createControls();
     stackControls();
     // Start-up: NTSC and the 16-channel model, every list rebuilt and showing its prompt.
-    calculator_.startUp();
+    controller_.startUp();
     for (OptionList& option : lists_) {
         option.drawHeld();
     }
-    showSettings();
     layOut(dpiOf(window_));
     lastFocus_ = control(Role::calculate);
     setShortcuts(window_, shortcuts_);
@@ -282,12 +281,7 @@ HWND CalculatorWindow::control(Role role) const {
     return byRole_.at(static_cast<std::size_t>(role));
 }
 
-bool CalculatorWindow::takesInput() const {
-    return !closing_ && !messageOpen_ && IsWindowVisible(window_);
-}
-
-void CalculatorWindow::showSettings() {
-    const Settings& settings = calculator_.settings();
+void CalculatorWindow::showSettings(const Settings& settings) {
     for (const Menu& menu : mainMenus) {
         for (const MenuItem& item : menu.items) {
             if (!item.command) {
@@ -309,6 +303,41 @@ void CalculatorWindow::showSettings() {
                    wide(main_window::formatCaption(settings.format)).c_str());
 }
 
+void CalculatorWindow::enableCommands(bool /*enabled*/) {
+    // Nothing to grey: a window under its message box is disabled, and one that gave its place
+    // to a help window is hidden, so no one can open its menus; the controller refuses what an
+    // assistive tool sends all the same.
+}
+
+void CalculatorWindow::openHelpWindow(HelpWindowKind which) {
+    helpWindow_ =
+        std::make_unique<HelpWindow>(which == HelpWindowKind::about ? aboutWindow : glossaryWindow,
+                                     names_, [this] { returnFromHelpWindow(); });
+    // Hiding keeps everything as it is: no list is left, and the focus comes back to it.
+    ShowWindow(window_, SW_HIDE);
+    helpWindow_->show(window_);
+}
+
+void CalculatorWindow::returnFromHelpWindow() {
+    controller_.helpWindowClosed();
+    ShowWindow(window_, SW_SHOW);
+    SetForegroundWindow(window_);
+    SetFocus(lastFocus_);
+    PostMessageW(window_, helpWindowGone, 0, 0);
+}
+
+void CalculatorWindow::endProgram() {
+    DestroyWindow(window_);
+}
+
+std::string CalculatorWindow::resultText(ResultBox box) const {
+    return utf8(windowText(control(box == ResultBox::hours ? Role::hours : Role::days)));
+}
+
+std::string CalculatorWindow::decimalSeparator() const {
+    return win32::decimalSeparator();
+}
+
 void CalculatorWindow::controlEvent(int id, int code, HWND sender) {
     if (const auto found = std::find_if(
             main_window::listPlaces.begin(), main_window::listPlaces.end(),
@@ -319,19 +348,17 @@ void CalculatorWindow::controlEvent(int id, int code, HWND sender) {
         switch (code) {
         case CBN_SELCHANGE:
             if (option.picked()) {
-                calculator_.entryChosen(which);
+                controller_.entryChosen(which);
             }
             return;
         case CBN_EDITCHANGE:
             if (option.edited()) {
-                leaveRule_.textArrived(which, option.hasFocus());
+                controller_.textArrived(which, option.hasFocus());
             }
             return;
         case CBN_SETFOCUS:
             lastFocus_ = option.handle();
-            if (takesInput()) {
-                leaveRule_.focusArrived(which);
-            }
+            controller_.focusArrived(which);
             return;
         case CBN_KILLFOCUS:
             // The field keeps its text selected otherwise, marked as if it still had the focus.
@@ -347,68 +374,22 @@ void CalculatorWindow::controlEvent(int id, int code, HWND sender) {
     const bool button = sender == control(Role::calculate) || sender == control(Role::clear);
     if ((button && code == BN_SETFOCUS) || (!button && code == EN_SETFOCUS)) {
         lastFocus_ = sender;
-        if (takesInput()) {
-            leaveRule_.focusArrived(std::nullopt);
-        }
+        controller_.focusArrived(std::nullopt);
         return;
     }
-    if (button && code == BN_CLICKED && takesInput()) {
-        // A press by an assistive tool moves no focus; it leaves the list all the same.
-        leaveRule_.commandPressed();
-        if (sender == control(Role::calculate)) {
-            calculator_.calculate(decimalSeparator());
-        } else {
-            calculator_.resetInputs();
-        }
+    if (button && code == BN_CLICKED) {
+        controller_.pressed(sender == control(Role::calculate) ? Button::calculate : Button::clear);
     }
 }
 
 void CalculatorWindow::menuCommand(Command command) {
-    if (!takesInput()) {
-        return;
-    }
     // A shortcut may come while a drop-down is open: it closes first.
-    for (const OptionList& option : lists_) {
-        option.closeDropDown();
+    if (controller_.takesInput()) {
+        for (const OptionList& option : lists_) {
+            option.closeDropDown();
+        }
     }
-    switch (command) {
-    case Command::clear:
-        calculator_.resetInputs();
-        return;
-    case Command::exit:
-        DestroyWindow(window_);
-        return;
-    case Command::model16:
-    case Command::model9:
-        calculator_.selectModel(*modelOf(command));
-        showSettings();
-        return;
-    case Command::ntsc:
-    case Command::pal:
-        calculator_.selectFormat(*formatOf(command));
-        showSettings();
-        return;
-    case Command::glossary:
-        openHelpWindow(glossaryWindow);
-        return;
-    case Command::about:
-        openHelpWindow(aboutWindow);
-        return;
-    }
-}
-
-void CalculatorWindow::openHelpWindow(const HelpWindowSpec& spec) {
-    helpWindow_ = std::make_unique<HelpWindow>(spec, names_, [this] { returnFromHelpWindow(); });
-    // Hiding keeps everything as it is: no list is left, and the focus comes back to it.
-    ShowWindow(window_, SW_HIDE);
-    helpWindow_->show(window_);
-}
-
-void CalculatorWindow::returnFromHelpWindow() {
-    ShowWindow(window_, SW_SHOW);
-    SetForegroundWindow(window_);
-    SetFocus(lastFocus_);
-    PostMessageW(window_, helpWindowGone, 0, 0);
+    controller_.command(command);
 }
 
 LRESULT CalculatorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -504,11 +485,7 @@ void CalculatorWindow::setShownText(ListId id, std::string_view text) {
 }
 
 void CalculatorWindow::setResultText(ResultBox box, std::string_view text) {
-    HWND shown = control(box == ResultBox::hours ? Role::hours : Role::days);
-    // Blanking a blank box changes nothing, which a screen reader must not hear as a change.
-    if (const std::wstring result = wide(text); result != windowText(shown)) {
-        SetWindowTextW(shown, result.c_str());
-    }
+    SetWindowTextW(control(box == ResultBox::hours ? Role::hours : Role::days), wide(text).c_str());
 }
 
 void CalculatorWindow::focusList(ListId id) {
@@ -518,9 +495,7 @@ void CalculatorWindow::focusList(ListId id) {
 }
 
 void CalculatorWindow::showMessage(std::string_view text, std::string_view title) {
-    messageOpen_ = true;
     MessageBoxW(window_, wide(text).c_str(), wide(title).c_str(), MB_OK);
-    messageOpen_ = false;
 }
 
 } // namespace hourvault::win32
