@@ -126,7 +126,9 @@ void CalculatorWindow::createControls() {
             spec.kind == ControlKind::formatLabel ? names_.describe(made, wide(spec.accessibleText))
                                                   : names_.name(made, wide(spec.accessibleText));
         }
-        byRole_.at(static_cast<std::size_t>(spec.role)) = made;
+        if (spec.role != Role::none) {
+            byRole_.at(static_cast<std::size_t>(spec.role)) = made;
+        }
         placed_.push_back({made, spec.place, {0, 0}, std::nullopt});
     }
 
@@ -265,14 +267,16 @@ void CalculatorWindow::layOut(UINT dpi) {
     const SIZE outer = windowSizeFor({client.right, client.bottom}, windowStyle, 0, true, dpi);
     SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    // The icons at this resolution; those they replace were loaded here before.
+    // The icons at this resolution, in place of those loaded here before.
     for (const int kind : {ICON_BIG, ICON_SMALL}) {
         if (HICON icon = loadProgramIcon(kind, dpi)) {
-            if (auto* previous = reinterpret_cast<HICON>(
-                    SendMessageW(window_, WM_SETICON, static_cast<WPARAM>(kind),
-                                 reinterpret_cast<LPARAM>(icon)))) {
-                DestroyIcon(previous);
+            SendMessageW(window_, WM_SETICON, static_cast<WPARAM>(kind),
+                         reinterpret_cast<LPARAM>(icon));
+            HICON& shown = icons_.at(kind == ICON_BIG ? 0 : 1);
+            if (shown != nullptr) {
+                DestroyIcon(shown);
             }
+            shown = icon;
         }
     }
 }
@@ -444,7 +448,10 @@ LRESULT CalculatorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case firstPainted:
         names_.start();
         return 0;
-    case WM_DESTROY:
+    case WM_DESTROY: {
+        // Ended by the user or the program ends the program; destroyed by its owner, the owner
+        // goes on (as the tests do, a window each).
+        const bool byOwner = closing_;
         closing_ = true;
         for (const OptionList& option : lists_) {
             names_.forget(option.handle());
@@ -453,12 +460,25 @@ LRESULT CalculatorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         for (const Placed& placed : placed_) {
             names_.forget(placed.control);
         }
-        PostQuitMessage(0);
+        if (!byOwner) {
+            PostQuitMessage(0);
+        }
         return 0;
-    case WM_NCDESTROY:
-        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    }
+    case WM_NCDESTROY: {
+        HWND window = window_;
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         window_ = nullptr;
-        return DefWindowProcW(window_, message, wParam, lParam);
+        const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
+        // The window no longer shows its icons.
+        for (HICON& icon : icons_) {
+            if (icon != nullptr) {
+                DestroyIcon(icon);
+                icon = nullptr;
+            }
+        }
+        return result;
+    }
     default:
         return DefWindowProcW(window_, message, wParam, lParam);
     }

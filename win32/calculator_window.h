@@ -85,7 +85,8 @@ private:
     DialogFonts dialogFonts_;
     HFONT formatFont_ = nullptr;
     HBRUSH chromeBrush_ = nullptr;
-    HWND lastFocus_ = nullptr; // the control that last held the focus, to give it back to
+    std::array<HICON, 2> icons_{}; // big and small, at the resolution in force
+    HWND lastFocus_ = nullptr;     // the control that last held the focus, to give it back to
     std::unique_ptr<HelpWindow> helpWindow_;
     bool closing_ = false;
 };
