@@ -27,4 +27,9 @@ struct Menu {
 // File, Model, Format and Help, from left to right. Captions carry no access keys.
 extern const std::array<Menu, 4> mainMenus;
 
+// Whether a menu item carries its check mark: the model's and the format's in force.
+[[nodiscard]] constexpr bool checked(Command command, const Settings& settings) {
+    return modelOf(command) == settings.model || formatOf(command) == settings.format;
+}
+
 } // namespace hourvault

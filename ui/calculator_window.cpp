@@ -93,11 +93,11 @@ void CalculatorWindow::connectEvents() {
 }
 
 void CalculatorWindow::showSettings(const Settings& settings) {
-    for (QAction* item : menus_.models->actions()) {
-        item->setChecked(item->data().toInt() == static_cast<int>(settings.model));
-    }
-    for (QAction* item : menus_.formats->actions()) {
-        item->setChecked(item->data().toInt() == static_cast<int>(settings.format));
+    for (std::size_t index = 0; index < commandCount; ++index) {
+        const auto command = static_cast<Command>(static_cast<std::size_t>(Command::clear) + index);
+        if (QAction* item = menus_.command(command); item->isCheckable()) {
+            item->setChecked(checked(command, settings));
+        }
     }
     for (const auto& [role, model] : main_window::modelPictures) {
         controls_.byRole.at<QLabel>(role).setVisible(model == settings.model);

@@ -1,19 +1,12 @@
 #include "frame.h"
 
+#include "chrome.h"
 #include "look.h"
 #include "pixels.h"
 
 #include <QPainter>
 
 namespace hourvault {
-
-namespace {
-
-// From the frame's left edge to the caption's, and around the caption's text.
-constexpr int captionLeft = 6;
-constexpr int captionPadding = 2;
-
-} // namespace
 
 Frame::Frame(const QString& caption, QWidget* parent) : QGroupBox(caption, parent) {}
 
@@ -29,7 +22,8 @@ void Frame::paintEvent(QPaintEvent* /*event*/) {
     if (title().isEmpty()) {
         return;
     }
-    const QRect caption(captionLeft, 0, metrics.horizontalAdvance(title()) + 2 * captionPadding,
+    const QRect caption(frameCaptionLeft, 0,
+                        metrics.horizontalAdvance(title()) + 2 * frameCaptionPadding,
                         metrics.height());
     painter.fillRect(caption, palette().window());
     painter.setPen(palette().windowText().color());

@@ -1,5 +1,6 @@
 #include "pictures.h"
 
+#include "chrome.h"
 #include "logging.h"
 #include "shown_pictures.h"
 
@@ -124,7 +125,7 @@ void PictureBox::showEvent(QShowEvent* event) {
     if (!pixmap().isNull()) {
         return;
     }
-    const bool twice = qApp->devicePixelRatio() > 1.0;
+    const bool twice = drawsTwin(qApp->devicePixelRatio());
     if (const ShownPicture* shown = shownPart(resource_.mid(2), twice ? 2 : 1)) {
         // Pixels in the program itself: a picture to show without a copy or a decoder.
         QImage image(reinterpret_cast<const uchar*>(shown->pixels), shown->width, shown->height,

@@ -145,11 +145,10 @@ CalculatorWindow::CalculatorWindow()
     }
     createControls(dpi);
     // Start-up: NTSC and the 16-channel model, every list rebuilt and showing its prompt.
-    calculator_.startUp();
+    controller_.startUp();
     for (OptionList& option : lists_) {
         option.drawHeld();
     }
-    showSettings();
     setIcons(dpi);
     lastFocus_ = control(Role::calculate);
     setShortcuts(window_, shortcuts_);
@@ -180,7 +179,7 @@ void CalculatorWindow::show(int how) {
 void CalculatorWindow::createControls(UINT dpi) {
     dialogFonts_ = DialogFonts(fittedTexts(), dpi);
     formatFont_ = makeFormatFont(dpi);
-    const Settings& start = calculator_.settings();
+    const Settings& start = controller_.settings();
     const TwipsRect& result =
         std::find_if(main_window::controls.begin(), main_window::controls.end(),
                      [](const ControlSpec& spec) { return spec.role == Role::resultFrame; })
@@ -338,14 +337,16 @@ void CalculatorWindow::setIcons(UINT dpi) {
     if (classIcons) {
         return;
     }
-    // The icons at this resolution; those they replace were loaded here before, if any.
+    // The icons at this resolution, in place of those loaded here before, if any.
     for (const int kind : {ICON_BIG, ICON_SMALL}) {
         if (HICON icon = loadProgramIcon(kind, dpi)) {
-            if (auto* previous = reinterpret_cast<HICON>(
-                    SendMessageW(window_, WM_SETICON, static_cast<WPARAM>(kind),
-                                 reinterpret_cast<LPARAM>(icon)))) {
-                DestroyIcon(previous);
+            SendMessageW(window_, WM_SETICON, static_cast<WPARAM>(kind),
+                         reinterpret_cast<LPARAM>(icon));
+            HICON& shown = icons_.at(kind == ICON_BIG ? 0 : 1);
+            if (shown != nullptr) {
+                DestroyIcon(shown);
             }
+            shown = icon;
         }
     }
 }
@@ -354,12 +355,7 @@ HWND CalculatorWindow::control(Role role) const {
     return byRole_.at(static_cast<std::size_t>(role));
 }
 
-bool CalculatorWindow::takesInput() const {
-    return !closing_ && !messageOpen_ && IsWindowVisible(window_);
-}
-
-void CalculatorWindow::showSettings() {
-    const Settings& settings = calculator_.settings();
+void CalculatorWindow::showSettings(const Settings& settings) {
     for (const Menu& menu : mainMenus) {
         for (const MenuItem& item : menu.items) {
             if (!item.command) {
@@ -386,6 +382,41 @@ void CalculatorWindow::showSettings() {
     }
 }
 
+void CalculatorWindow::enableCommands(bool /*enabled*/) {
+    // Nothing to grey: a window under its message box is disabled, and one that gave its place
+    // to a help window is hidden, so no one can open its menus; the controller refuses what an
+    // assistive tool sends all the same.
+}
+
+void CalculatorWindow::openHelpWindow(HelpWindowKind which) {
+    helpWindow_ =
+        std::make_unique<HelpWindow>(which == HelpWindowKind::about ? aboutWindow : glossaryWindow,
+                                     names_, [this] { returnFromHelpWindow(); });
+    // Hiding keeps everything as it is: no list is left, and the focus comes back to it.
+    ShowWindow(window_, SW_HIDE);
+    helpWindow_->show(window_);
+}
+
+void CalculatorWindow::returnFromHelpWindow() {
+    controller_.helpWindowClosed();
+    ShowWindow(window_, SW_SHOW);
+    SetForegroundWindow(window_);
+    SetFocus(lastFocus_);
+    PostMessageW(window_, helpWindowGone, 0, 0);
+}
+
+void CalculatorWindow::endProgram() {
+    DestroyWindow(window_);
+}
+
+std::string CalculatorWindow::resultText(ResultBox box) const {
+    return utf8(windowText(control(box == ResultBox::hours ? Role::hours : Role::days)));
+}
+
+std::string CalculatorWindow::decimalSeparator() const {
+    return win32::decimalSeparator();
+}
+
 void CalculatorWindow::controlEvent(int id, int code, HWND sender) {
     if (const auto found = std::find_if(
             main_window::listPlaces.begin(), main_window::listPlaces.end(),
@@ -396,19 +427,17 @@ void CalculatorWindow::controlEvent(int id, int code, HWND sender) {
         switch (code) {
         case CBN_SELCHANGE:
             if (option.picked()) {
-                calculator_.entryChosen(which);
+                controller_.entryChosen(which);
             }
             return;
         case CBN_EDITCHANGE:
             if (option.edited()) {
-                leaveRule_.textArrived(which, option.hasFocus());
+                controller_.textArrived(which, option.hasFocus());
             }
             return;
         case CBN_SETFOCUS:
             lastFocus_ = option.handle();
-            if (takesInput()) {
-                leaveRule_.focusArrived(which);
-            }
+            controller_.focusArrived(which);
             return;
         case CBN_KILLFOCUS:
             // The field keeps its text selected otherwise, marked as if it still had the focus.
@@ -427,68 +456,22 @@ void CalculatorWindow::controlEvent(int id, int code, HWND sender) {
     const bool button = sender == control(Role::calculate) || sender == control(Role::clear);
     if ((button && code == BN_SETFOCUS) || (!button && code == EN_SETFOCUS)) {
         lastFocus_ = sender;
-        if (takesInput()) {
-            leaveRule_.focusArrived(std::nullopt);
-        }
+        controller_.focusArrived(std::nullopt);
         return;
     }
-    if (button && code == BN_CLICKED && takesInput()) {
-        // A press by an assistive tool moves no focus; it leaves the list all the same.
-        leaveRule_.commandPressed();
-        if (sender == control(Role::calculate)) {
-            calculator_.calculate(decimalSeparator());
-        } else {
-            calculator_.resetInputs();
-        }
+    if (button && code == BN_CLICKED) {
+        controller_.pressed(sender == control(Role::calculate) ? Button::calculate : Button::clear);
     }
 }
 
 void CalculatorWindow::menuCommand(Command command) {
-    if (!takesInput()) {
-        return;
-    }
     // A shortcut may come while a drop-down is open: it closes first.
-    for (const OptionList& option : lists_) {
-        option.closeDropDown();
+    if (controller_.takesInput()) {
+        for (const OptionList& option : lists_) {
+            option.closeDropDown();
+        }
     }
-    switch (command) {
-    case Command::clear:
-        calculator_.resetInputs();
-        return;
-    case Command::exit:
-        DestroyWindow(window_);
-        return;
-    case Command::model16:
-    case Command::model9:
-        calculator_.selectModel(*modelOf(command));
-        showSettings();
-        return;
-    case Command::ntsc:
-    case Command::pal:
-        calculator_.selectFormat(*formatOf(command));
-        showSettings();
-        return;
-    case Command::glossary:
-        openHelpWindow(glossaryWindow);
-        return;
-    case Command::about:
-        openHelpWindow(aboutWindow);
-        return;
-    }
-}
-
-void CalculatorWindow::openHelpWindow(const HelpWindowSpec& spec) {
-    helpWindow_ = std::make_unique<HelpWindow>(spec, names_, [this] { returnFromHelpWindow(); });
-    // Hiding keeps everything as it is: no list is left, and the focus comes back to it.
-    ShowWindow(window_, SW_HIDE);
-    helpWindow_->show(window_);
-}
-
-void CalculatorWindow::returnFromHelpWindow() {
-    ShowWindow(window_, SW_SHOW);
-    SetForegroundWindow(window_);
-    SetFocus(lastFocus_);
-    PostMessageW(window_, helpWindowGone, 0, 0);
+    controller_.command(command);
 }
 
 LRESULT CalculatorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -543,7 +526,10 @@ LRESULT CalculatorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case firstPainted:
         names_.start();
         return 0;
-    case WM_DESTROY:
+    case WM_DESTROY: {
+        // Ended by the user or the program ends the program; destroyed by its owner, the owner
+        // goes on (as the tests do, a window each).
+        const bool byOwner = closing_;
         closing_ = true;
         for (const OptionList& option : lists_) {
             names_.forget(option.handle());
@@ -552,12 +538,25 @@ LRESULT CalculatorWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         for (const Placed& placed : placed_) {
             names_.forget(placed.control);
         }
-        PostQuitMessage(0);
+        if (!byOwner) {
+            PostQuitMessage(0);
+        }
         return 0;
-    case WM_NCDESTROY:
-        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    }
+    case WM_NCDESTROY: {
+        HWND window = window_;
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         window_ = nullptr;
-        return DefWindowProcW(window_, message, wParam, lParam);
+        const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
+        // The window no longer shows its icons.
+        for (HICON& icon : icons_) {
+            if (icon != nullptr) {
+                DestroyIcon(icon);
+                icon = nullptr;
+            }
+        }
+        return result;
+    }
     default:
         return DefWindowProcW(window_, message, wParam, lParam);
     }
@@ -584,11 +583,7 @@ void CalculatorWindow::setShownText(ListId id, std::string_view text) {
 }
 
 void CalculatorWindow::setResultText(ResultBox box, std::string_view text) {
-    HWND shown = control(box == ResultBox::hours ? Role::hours : Role::days);
-    // Blanking a blank box changes nothing, which a screen reader must not hear as a change.
-    if (const std::wstring result = wide(text); result != windowText(shown)) {
-        SetWindowTextW(shown, result.c_str());
-    }
+    SetWindowTextW(control(box == ResultBox::hours ? Role::hours : Role::days), wide(text).c_str());
 }
 
 void CalculatorWindow::focusList(ListId id) {
@@ -598,9 +593,7 @@ void CalculatorWindow::focusList(ListId id) {
 }
 
 void CalculatorWindow::showMessage(std::string_view text, std::string_view title) {
-    messageOpen_ = true;
     MessageBoxW(window_, wide(text).c_str(), wide(title).c_str(), MB_OK);
-    messageOpen_ = false;
 }
 
 } // namespace hourvault::win32

@@ -1,14 +1,12 @@
 #pragma once
 
 #include "accessible_names.h"
-#include "calculator.h"
 #include "fonts.h"
 #include "help_window.h"
-#include "list_leave_rule.h"
 #include "main_window.h"
+#include "main_window_controller.h"
 #include "menus.h"
 #include "option_list.h"
-#include "window_primitives.h"
 
 #include "window_class.h"
 
@@ -23,7 +21,7 @@ namespace hourvault::win32 {
 // The program's main window, built from the layout tables. Constructing it runs the start-up,
 // so the window is complete before it is first shown; it lives until the window is closed,
 // which ends the program.
-class CalculatorWindow final : private WindowPrimitives {
+class CalculatorWindow final : private MainWindowOperations {
 public:
     CalculatorWindow();
     ~CalculatorWindow() override;
@@ -37,7 +35,7 @@ public:
     void show(int how);
 
 private:
-    // What the calculator may do to the window.
+    // What the controller may do to the window.
     [[nodiscard]] int selectionIndex(ListId list) const override;
     [[nodiscard]] std::string shownText(ListId list) const override;
     void clearList(ListId list) override;
@@ -46,6 +44,12 @@ private:
     void setResultText(ResultBox box, std::string_view text) override;
     void focusList(ListId list) override;
     void showMessage(std::string_view text, std::string_view title) override;
+    void showSettings(const Settings& settings) override;
+    void enableCommands(bool enabled) override;
+    void openHelpWindow(HelpWindowKind which) override;
+    void endProgram() override;
+    [[nodiscard]] std::string resultText(ResultBox box) const override;
+    [[nodiscard]] std::string decimalSeparator() const override;
 
     friend LRESULT CALLBACK ownedProcedure<CalculatorWindow>(HWND, UINT, WPARAM, LPARAM);
     void attach(HWND window) { window_ = window; }
@@ -62,11 +66,6 @@ private:
     [[nodiscard]] static SIZE windowSize(UINT dpi);
     void controlEvent(int id, int code, HWND control);
     void menuCommand(Command command);
-    // The model and format in force: check marks, pictures and the format label.
-    void showSettings();
-    // Keys, clicks and commands reach the window: it is shown and no message box is open.
-    [[nodiscard]] bool takesInput() const;
-    void openHelpWindow(const HelpWindowSpec& spec);
     void returnFromHelpWindow();
     [[nodiscard]] HWND control(Role role) const;
     [[nodiscard]] OptionList& list(ListId id) { return lists_.at(indexOf(id)); }
@@ -80,8 +79,7 @@ private:
         std::optional<ListId> list;
     };
 
-    Calculator calculator_{*this};
-    ListLeaveRule leaveRule_{calculator_};
+    MainWindowController controller_{*this};
     AccessibleNames names_;
     HWND window_ = nullptr;
     std::array<OptionList, 6> lists_;
@@ -93,9 +91,9 @@ private:
     HFONT formatFont_ = nullptr;
     UINT iconsDpi_ = standardDpi; // the resolution the window's icons are for
     HBRUSH chromeBrush_ = nullptr;
-    HWND lastFocus_ = nullptr; // the control that last held the focus, to give it back to
+    std::array<HICON, 2> icons_{}; // big and small, at the resolution in force
+    HWND lastFocus_ = nullptr;     // the control that last held the focus, to give it back to
     std::unique_ptr<HelpWindow> helpWindow_;
-    bool messageOpen_ = false;
     bool closing_ = false;
 };
 

@@ -24,6 +24,23 @@ UINT dpiOf(HWND window) {
             return dpi;
         }
     }
+    // Before Windows 10 1607: the monitor's own resolution (from Windows 8.1), which is what a
+    // window that declares itself aware of each monitor's is scaled for; else the system's.
+    using GetDpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    static const auto forMonitor = [] {
+        HMODULE shcore = LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        return shcore != nullptr ? reinterpret_cast<GetDpiForMonitor>(reinterpret_cast<void*>(
+                                       GetProcAddress(shcore, "GetDpiForMonitor")))
+                                 : nullptr;
+    }();
+    if (forMonitor != nullptr && window != nullptr) {
+        UINT x = 0;
+        UINT y = 0;
+        if (SUCCEEDED(forMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), 0, &x, &y)) &&
+            y != 0) {
+            return y;
+        }
+    }
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);

@@ -60,8 +60,22 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*argu
         return 0;
     }
     const hourvault::win32::ProgramServices services;
+    SetLastError(ERROR_SUCCESS);
     hourvault::win32::CalculatorWindow window;
     if (window.handle() == nullptr) {
+        // Said, not ended in silence: why Windows would not make the window, where it says.
+        std::wstring text = L"Hourvault cannot open its window.";
+        wchar_t* reason = nullptr;
+        if (const DWORD error = GetLastError();
+            error != ERROR_SUCCESS &&
+            FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                               FORMAT_MESSAGE_IGNORE_INSERTS,
+                           nullptr, error, 0, reinterpret_cast<wchar_t*>(&reason), 0,
+                           nullptr) != 0) {
+            text += L"\n\n" + std::wstring(reason);
+            LocalFree(reason);
+        }
+        MessageBoxW(nullptr, text.c_str(), L"Hourvault", MB_OK | MB_ICONERROR);
         return 1;
     }
     window.show(show);

@@ -74,6 +74,9 @@ void focusInTurn(HWND control) {
     }
 }
 
+// Tab, Enter and Escape as a dialog answers them. Not by IsDialogMessageW: the windows are plain
+// windows, not dialogs, which keep no default button, so there it would send Enter to the window
+// as IDOK and Escape as IDCANCEL rather than press the focused button and nothing else.
 bool handleDialogKey(const MSG& message) {
     if (message.message != WM_KEYDOWN) {
         return false;

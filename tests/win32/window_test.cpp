@@ -101,6 +101,13 @@ protected:
     std::unique_ptr<WindowDriver> driver_;
 };
 
+// Its owner may close it and go on: only the user's or the program's own end ends the program.
+TEST_F(WindowTest, DestroyedByItsOwnerItEndsNothing) {
+    window_.reset();
+    MSG quit{};
+    EXPECT_FALSE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
 TEST_F(WindowTest, OpensAsTx4160InNtscWithCalculateFocused) {
     EXPECT_EQ(windowText(window_->handle()), L"OSTREL  Hourvault");
     expectResetFor(Model::tx4160, Format::ntsc);
