@@ -8,5 +8,5 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*argu
     const hourvault::win32::ProgramServices services;
     hourvault::win32::CalculatorWindow window;
     window.show(show);
-    hourvault::bench::reportFirstPaint(window.handle());
+    hourvault::bench::reportFirstPaint(window.hwnd());
 }

@@ -93,7 +93,7 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*argu
     const hourvault::win32::ProgramServices services;
     hourvault::win32::CalculatorWindow calculator;
     calculator.show(show);
-    HWND window = calculator.handle();
+    HWND window = calculator.hwnd();
     repaint();
     pickTypical(window);
     constexpr int rounds = 500;

@@ -3,10 +3,10 @@
 #include "accessible_names.h"
 #include "fonts.h"
 #include "help_window.h"
+#include "main_layout.h"
 #include "main_window.h"
 #include "main_window_controller.h"
 #include "menus.h"
-#include "option_list.h"
 
 #include "window_class.h"
 
@@ -29,7 +29,7 @@ public:
     CalculatorWindow(const CalculatorWindow&) = delete;
     CalculatorWindow& operator=(const CalculatorWindow&) = delete;
 
-    [[nodiscard]] HWND handle() const { return window_; }
+    [[nodiscard]] HWND hwnd() const { return window_; }
     // Shown centred on its screen, Calculate focused; the accessibility annotations are made
     // once it has painted.
     void show(int how);
@@ -53,42 +53,23 @@ private:
 
     friend LRESULT CALLBACK ownedProcedure<CalculatorWindow>(HWND, UINT, WPARAM, LPARAM);
     void attach(HWND window) { window_ = window; }
-    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
-    // Every control at its place and in its font for the resolution, in stacking order.
-    void createControls(UINT dpi);
-    void createMenus();
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // Every place, font and picture for a new resolution, and the window's size.
     void layOut(UINT dpi);
     // The window's icons for a resolution.
     void setIcons(UINT dpi);
-    [[nodiscard]] HFONT fontOf(HWND control) const;
     // The window's outer size at a resolution.
     [[nodiscard]] static SIZE windowSize(UINT dpi);
     void controlEvent(int id, int code, HWND control);
     void menuCommand(Command command);
     void returnFromHelpWindow();
-    [[nodiscard]] HWND control(Role role) const;
-    [[nodiscard]] OptionList& list(ListId id) { return lists_.at(indexOf(id)); }
-    [[nodiscard]] const OptionList& list(ListId id) const { return lists_.at(indexOf(id)); }
-
-    // A control of the window with its place in the layout tables, for each resolution.
-    struct Placed {
-        HWND control;
-        TwipsRect place;
-        TwipsPoint origin; // the corner of the frame it sits in
-        std::optional<ListId> list;
-    };
 
     MainWindowController controller_{*this};
     AccessibleNames names_;
     HWND window_ = nullptr;
-    std::array<OptionList, 6> lists_;
-    std::array<HWND, static_cast<std::size_t>(Role::count)> byRole_{};
-    std::vector<Placed> placed_;
+    MainLayout layout_;
     HMENU menu_ = nullptr;
     HACCEL shortcuts_ = nullptr;
-    DialogFonts dialogFonts_;
-    HFONT formatFont_ = nullptr;
     UINT iconsDpi_ = standardDpi; // the resolution the window's icons are for
     HBRUSH chromeBrush_ = nullptr;
     std::array<HICON, 2> icons_{}; // big and small, at the resolution in force

@@ -5,6 +5,7 @@
 #include "main_window.h"
 
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 namespace hourvault::win32 {
@@ -18,6 +19,14 @@ inline constexpr int helpControlsFirstId = 2000;
 
 [[nodiscard]] constexpr int listId(ListId list) {
     return listsFirstId + static_cast<int>(indexOf(list));
+}
+
+// The list with the number; none for any other control.
+[[nodiscard]] constexpr std::optional<ListId> listOf(int id) {
+    const int index = id - listsFirstId;
+    return index >= 0 && index < static_cast<int>(allLists.size())
+               ? std::optional<ListId>(allLists.at(static_cast<std::size_t>(index)))
+               : std::nullopt;
 }
 
 // The name of the control with the number in the main window or a help window; empty for

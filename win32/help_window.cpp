@@ -117,7 +117,7 @@ void HelpWindow::dismiss() {
     dismissed_();
 }
 
-LRESULT HelpWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT HelpWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
         if (reinterpret_cast<HWND>(lParam) == ok_ && HIWORD(wParam) == BN_CLICKED) {

@@ -28,14 +28,14 @@ public:
     HelpWindow(const HelpWindow&) = delete;
     HelpWindow& operator=(const HelpWindow&) = delete;
 
-    [[nodiscard]] HWND handle() const { return window_; }
+    [[nodiscard]] HWND hwnd() const { return window_; }
     // Shown centred on the screen of the window it takes the place of, with OK focused.
     void show(HWND placeOf);
 
 private:
     friend LRESULT CALLBACK ownedProcedure<HelpWindow>(HWND, UINT, WPARAM, LPARAM);
     void attach(HWND window) { window_ = window; }
-    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void layOut(UINT dpi);
     void dismiss();
 

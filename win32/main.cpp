@@ -62,7 +62,7 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*argu
     const hourvault::win32::ProgramServices services;
     SetLastError(ERROR_SUCCESS);
     hourvault::win32::CalculatorWindow window;
-    if (window.handle() == nullptr) {
+    if (window.hwnd() == nullptr) {
         // Said, not ended in silence: why Windows would not make the window, where it says.
         std::wstring text = L"Hourvault cannot open its window.";
         wchar_t* reason = nullptr;

@@ -2,6 +2,7 @@
 
 #include "accessible_names.h"
 #include "centred_line.h"
+#include "message_loop.h"
 #include "text.h"
 #include "window_class.h"
 
@@ -15,16 +16,19 @@ namespace hourvault::win32 {
 
 namespace {
 
-// While the program changes the list, and back when it is done.
-class Own {
+// Marks the list as changed by the program while it lasts, so that the box's notifications
+// of the change are not taken for the user's; as it was before when it ends.
+class ProgramChange {
 public:
-    explicit Own(bool& own) : own_(own), before_(own) { own_ = true; }
-    ~Own() { own_ = before_; }
-    Own(const Own&) = delete;
-    Own& operator=(const Own&) = delete;
+    explicit ProgramChange(bool& changing) : changing_(changing), before_(changing) {
+        changing_ = true;
+    }
+    ~ProgramChange() { changing_ = before_; }
+    ProgramChange(const ProgramChange&) = delete;
+    ProgramChange& operator=(const ProgramChange&) = delete;
 
 private:
-    bool& own_;
+    bool& changing_;
     bool before_;
 };
 
@@ -86,7 +90,7 @@ void OptionList::setAccessibleName(std::wstring name) {
 
 void OptionList::clearEntries() {
     holdDrawing();
-    const Own own(own_);
+    const ProgramChange change(own_);
     chosen_ = -1;
     mark(-1);
     // Entry by entry: emptying the box at once would empty its field too, and setting a text
@@ -98,12 +102,12 @@ void OptionList::clearEntries() {
 
 void OptionList::appendEntry(const std::wstring& text) {
     holdDrawing();
-    const Own own(own_);
+    const ProgramChange change(own_);
     SendMessageW(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void OptionList::showText(const std::wstring& text) {
-    const Own own(own_);
+    const ProgramChange change(own_);
     if (chosen_ >= 0 || windowText(combo_) != text) {
         holdDrawing();
         chosen_ = -1;
@@ -140,6 +144,31 @@ void OptionList::closeDropDown() const {
 
 bool OptionList::droppedDown() const {
     return SendMessageW(combo_, CB_GETDROPPEDSTATE, 0, 0) != FALSE;
+}
+
+OptionList::Event OptionList::onNotification(int code) {
+    switch (code) {
+    case CBN_SELCHANGE:
+        return picked() ? Event::picked : Event::none;
+    case CBN_EDITCHANGE:
+        return edited() ? Event::edited : Event::none;
+    case CBN_SETFOCUS:
+        return Event::focused;
+    case CBN_KILLFOCUS:
+        // The field keeps its text selected otherwise, marked as if it still had the focus.
+        SendMessageW(combo_, CB_SETEDITSEL, 0, MAKELPARAM(-1, 0));
+        return Event::none;
+    case CBN_DROPDOWN:
+        fitDropDown();
+        return Event::none;
+    case CBN_CLOSEUP:
+        // A second click of a double-click on an entry falls on what lies below once the
+        // drop-down has closed: it presses nothing there.
+        guardSecondClick(GetAncestor(combo_, GA_ROOT));
+        return Event::none;
+    default:
+        return Event::none;
+    }
 }
 
 bool OptionList::picked() {

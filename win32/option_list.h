@@ -2,14 +2,15 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 namespace hourvault::win32 {
 
 // An editable drop-down list (CBS_DROPDOWN) with the semantics the calculator relies on:
-// - a pick (the drop-down or the arrow keys: CBN_SELCHANGE) is a choice, reported by picked();
+// - a pick (the drop-down or the arrow keys: CBN_SELCHANGE) is a choice, reported as picked;
 // - any other change of its text drops the choice (index -1) and keeps the text: keys, a paste,
-//   an input method, an assistive tool that sets the text; edited() reports it. Typing the
+//   an input method, an assistive tool that sets the text; reported as edited. Typing the
 //   chosen entry's very text over it changes nothing. The box's own guess while its drop-down
 //   is open (the entry that begins with the typed text) is never a choice;
 // - typed text is never turned into a choice;
@@ -25,7 +26,7 @@ public:
     // Made at its place in the font, its closed field as high as the place, its drop-down
     // below; the field height as place() takes and returns it.
     LRESULT create(HWND parent, int id, const RECT& place, HFONT font, LRESULT fieldHeight = 0);
-    [[nodiscard]] HWND handle() const { return combo_; }
+    [[nodiscard]] HWND hwnd() const { return combo_; }
     [[nodiscard]] HWND field() const;
     // The list or its field holds the keyboard focus.
     [[nodiscard]] bool hasFocus() const;
@@ -48,11 +49,11 @@ public:
     void closeDropDown() const;
     [[nodiscard]] bool droppedDown() const;
 
-    // The box reported a pick (CBN_SELCHANGE); false for its own refills.
-    bool picked();
-    // The box reported a change of its text (CBN_EDITCHANGE, or a text set on it from outside);
-    // true if that was an edit, which drops the choice.
-    bool edited();
+    // What a notification of the box (its WM_COMMAND, which its window hands on) means to the
+    // window: a pick, an edit, the focus arriving at the list, or nothing. What concerns only
+    // the list it handles itself.
+    enum class Event : std::uint8_t { none, picked, edited, focused };
+    Event onNotification(int code);
 
     // Places the list, its closed field as high as the place, its drop-down below; the height
     // of its field's text area for that, which another list of the same font can be given
@@ -64,11 +65,15 @@ public:
     void holdDrawing();
     void drawHeld();
 
+private:
+    // The box reported a pick (CBN_SELCHANGE); false for its own refills.
+    bool picked();
+    // The box reported a change of its text (CBN_EDITCHANGE, or a text set on it from outside);
+    // true if that was an edit, which drops the choice.
+    bool edited();
     // The drop-down's height for the entries there are, as it opens (CBN_DROPDOWN): the list
     // is not sized at every refill.
     void fitDropDown();
-
-private:
     static LRESULT CALLBACK procedure(HWND combo, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK fieldProcedure(HWND field, UINT message, WPARAM wParam, LPARAM lParam);
     void mark(int entry) const;

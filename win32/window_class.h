@@ -51,7 +51,7 @@ private:
 
 // The procedure of a class whose windows each belong to an object, the one passed to
 // CreateWindowEx as its creation data: the object is told its window (attach) and handles
-// the window's messages (handle), both of which it may keep private to this.
+// the window's messages (onMessage), both of which it may keep private to this.
 template <typename Owner>
 LRESULT CALLBACK ownedProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
@@ -61,7 +61,7 @@ LRESULT CALLBACK ownedProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
         owner->attach(window);
     }
     auto* owner = reinterpret_cast<Owner*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return owner != nullptr ? owner->handle(message, wParam, lParam)
+    return owner != nullptr ? owner->onMessage(message, wParam, lParam)
                             : DefWindowProcW(window, message, wParam, lParam);
 }
 

@@ -49,7 +49,7 @@ class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         window_ = std::make_unique<win32::CalculatorWindow>();
-        driver_ = std::make_unique<WindowDriver>(window_->handle());
+        driver_ = std::make_unique<WindowDriver>(window_->hwnd());
         window_->show(SW_SHOW);
         ASSERT_TRUE(driver_->activate());
         settle();
@@ -109,20 +109,20 @@ TEST_F(WindowTest, DestroyedByItsOwnerItEndsNothing) {
 }
 
 TEST_F(WindowTest, OpensAsTx4160InNtscWithCalculateFocused) {
-    EXPECT_EQ(windowText(window_->handle()), L"OSTREL  Hourvault");
+    EXPECT_EQ(windowText(window_->hwnd()), L"OSTREL  Hourvault");
     expectResetFor(Model::tx4160, Format::ntsc);
     EXPECT_EQ(driver_->focused(), driver_->control("cmdCalculate"));
 }
 
 TEST_F(WindowTest, ControlsSitAtTheirPlacesAtTheScreensScale) {
-    const UINT dpi = win32::dpiOf(window_->handle());
+    const UINT dpi = win32::dpiOf(window_->hwnd());
     if (const char* desktop = std::getenv("HOURVAULT_WINE_DPI")) { // the run at another scale
         ASSERT_EQ(dpi, static_cast<UINT>(std::atoi(desktop)));
     }
     for (const auto& [name, left, top, width, height] : expected::places) {
         RECT box{};
         GetWindowRect(driver_->control(name), &box);
-        MapWindowPoints(HWND_DESKTOP, window_->handle(), reinterpret_cast<POINT*>(&box), 2);
+        MapWindowPoints(HWND_DESKTOP, window_->hwnd(), reinterpret_cast<POINT*>(&box), 2);
         const auto scaled = [dpi](int pixels) { return MulDiv(pixels, int(dpi), 96); };
         // Rounded from the twips at this scale, within a pixel of the 100 % place scaled.
         EXPECT_NEAR(box.left, scaled(left), 1) << name;
@@ -131,7 +131,7 @@ TEST_F(WindowTest, ControlsSitAtTheirPlacesAtTheScreensScale) {
         EXPECT_NEAR(box.bottom - box.top, scaled(height), 1) << name;
     }
     RECT client{};
-    GetClientRect(window_->handle(), &client);
+    GetClientRect(window_->hwnd(), &client);
     EXPECT_NEAR(client.right, MulDiv(expected::clientWidth, int(dpi), 96), 1);
     EXPECT_NEAR(client.bottom, MulDiv(expected::clientHeight, int(dpi), 96), 1);
 }
@@ -175,7 +175,7 @@ TEST_F(WindowTest, MenusShowCaptionsShortcutsAndChecks) {
         return std::wstring(caption) + (shortcut.empty() ? L"" : L"\t") + std::wstring(shortcut) +
                (checked ? L" on" : L"");
     };
-    HMENU bar = GetMenu(window_->handle());
+    HMENU bar = GetMenu(window_->hwnd());
     std::vector<std::wstring> shown;
     for (int title = 0; title < GetMenuItemCount(bar); ++title) {
         wchar_t text[64]{};
@@ -250,10 +250,10 @@ TEST_P(MissingChoiceTest, CalculateNamesTheFirstMissingChoice) {
     BoxReading box;
     driver_->readNextBox(box);
     ASSERT_TRUE(driver_->press("cmdCalculate"));
-    ASSERT_TRUE(waitFor([&] { return box.seen && messageBox(window_->handle()) == nullptr; }));
+    ASSERT_TRUE(waitFor([&] { return box.seen && messageBox(window_->hwnd()) == nullptr; }));
     // The window active again, as the window manager gives the activation back in its time.
     ASSERT_TRUE(waitFor([&] {
-        return GetForegroundWindow() == window_->handle() && GetActiveWindow() == window_->handle();
+        return GetForegroundWindow() == window_->hwnd() && GetActiveWindow() == window_->hwnd();
     }));
     EXPECT_EQ(box.title, L"Missing Data");
     EXPECT_EQ(box.text, wide(expected::message(missing.missing)));
@@ -483,11 +483,11 @@ TEST_F(WindowTest, ShortcutsBeatTheFieldsEditingKeys) {
     EXPECT_EQ(driver_->text(audio), prompt(audio));
 
     key('G', {VK_CONTROL});
-    EXPECT_TRUE(waitFor([&] { return !IsWindowVisible(window_->handle()); }));
+    EXPECT_TRUE(waitFor([&] { return !IsWindowVisible(window_->hwnd()); }));
     HWND glossary = FindWindowW(win32::helpWindowClass, L"Glossary of Terms");
     ASSERT_NE(glossary, nullptr);
     SendMessageW(glossary, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(waitFor([&] { return IsWindowVisible(window_->handle()) != FALSE; }));
+    ASSERT_TRUE(waitFor([&] { return IsWindowVisible(window_->hwnd()) != FALSE; }));
     ASSERT_TRUE(driver_->clickInto(cameras));
     key('X', {VK_CONTROL});
     EXPECT_TRUE(waitFor([&] { return !IsWindow(driver_->window()); }));
@@ -513,7 +513,7 @@ TEST_F(WindowTest, HelpWindowsTakeTheWindowsPlaceAndGiveItBack) {
             shown = FindWindowW(win32::helpWindowClass, wide(help->caption).c_str());
             return shown != nullptr && IsWindowVisible(shown);
         }));
-        EXPECT_FALSE(IsWindowVisible(window_->handle()));
+        EXPECT_FALSE(IsWindowVisible(window_->hwnd()));
         EXPECT_EQ(GetWindow(shown, GW_OWNER), nullptr);
         for (const auto& [window, name, text] : expected::helpTexts) {
             if (std::string_view(window) == help->name) {
@@ -536,7 +536,7 @@ TEST_F(WindowTest, HelpWindowsTakeTheWindowsPlaceAndGiveItBack) {
         } else {
             PostMessageW(shown, WM_CLOSE, 0, 0);
         }
-        ASSERT_TRUE(waitFor([&] { return IsWindowVisible(window_->handle()) != FALSE; }));
+        ASSERT_TRUE(waitFor([&] { return IsWindowVisible(window_->hwnd()) != FALSE; }));
         settle();
         EXPECT_FALSE(IsWindow(shown));
         EXPECT_EQ(snapshot(), before);
