@@ -1,6 +1,7 @@
 #include "accessible_names.h"
 
 #include "program_services.h"
+#include "system_library.h"
 
 #include <initguid.h>
 
@@ -12,19 +13,19 @@ namespace hourvault::win32 {
 
 namespace {
 
-// oleacc is loaded when a screen reader first asks, not at every start; from the system's own
-// folder, never from beside the program.
+// oleacc is loaded when a screen reader first asks, not at every start.
 template <typename Function> Function oleacc(const char* name) {
-    static HMODULE module = [] {
-        wchar_t folder[MAX_PATH]{};
-        const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-        return length > 0 && length < MAX_PATH
-                   ? LoadLibraryW((std::wstring(folder, length) + L"\\oleacc.dll").c_str())
-                   : nullptr;
-    }();
-    return module != nullptr
-               ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)))
-               : nullptr;
+    static const HMODULE module = systemLibrary(L"oleacc.dll");
+    return systemFunction<Function>(module, name);
+}
+
+// A string for a screen reader, which frees it: from oleaut32, which the program loads when a
+// screen reader first asks.
+BSTR allocatedString(const std::wstring& text) {
+    using Allocate = BSTR(WINAPI*)(const OLECHAR*);
+    static const auto allocate =
+        systemFunction<Allocate>(systemLibrary(L"oleaut32.dll"), "SysAllocString");
+    return allocate != nullptr ? allocate(text.c_str()) : nullptr;
 }
 
 bool isSelf(const VARIANT& child) {
@@ -98,14 +99,14 @@ public:
         if (!isSelf(child) || name == nullptr) {
             return standard_->get_accName(child, name);
         }
-        *name = SysAllocString(name_.c_str());
+        *name = allocatedString(name_);
         return *name != nullptr ? S_OK : E_OUTOFMEMORY;
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
         if (!isSelf(child) || role == nullptr || role_ == 0) {
             return standard_->get_accRole(child, role);
         }
-        VariantInit(role);
+        *role = VARIANT{};
         role->vt = VT_I4;
         role->lVal = role_;
         return S_OK;
@@ -119,7 +120,7 @@ public:
         std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
         text.resize(static_cast<std::size_t>(
             GetWindowTextW(control_, text.data(), static_cast<int>(text.size()))));
-        *value = SysAllocString(text.c_str());
+        *value = allocatedString(text);
         return *value != nullptr ? S_OK : E_OUTOFMEMORY;
     }
 

@@ -6,11 +6,9 @@
 #include "text.h"
 #include "window_class.h"
 
-#include <objidl.h>
+#include <objbase.h>
 
-#include <gdiplus.h>
-#include <shlwapi.h>
-
+#include <cstring>
 #include <string>
 
 namespace hourvault::win32 {
@@ -40,16 +38,17 @@ void report(const std::wstring& what) {
 }
 
 // The bitmap of what its box shows, built in for each of the main window's pictures under the
-// file's name without its extension (the twin's with "_2x"); null for a picture kept as a file.
+// file's name without its extension after its scale (x1_, or x2_ for the twin); null for a
+// picture kept as a file.
 HBITMAP loadShownPart(const std::wstring& file, bool twice) {
-    const std::wstring name = file.substr(0, file.rfind(L'.')) + (twice ? L"_2x" : L"");
+    const std::wstring name = (twice ? L"x2_" : L"x1_") + file.substr(0, file.rfind(L'.'));
     return static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), name.c_str(), IMAGE_BITMAP, 0,
                                            0, LR_CREATEDIBSECTION));
 }
 
 // Reads a picture kept as a file from the program's resources; null, and a report, if it
 // cannot.
-Gdiplus::GpBitmap* readPicture(const std::wstring& name) {
+Gdiplus::GpBitmap* readPicture(const GdiplusFunctions& gdiplus, const std::wstring& name) {
     HMODULE program = GetModuleHandleW(nullptr);
     HRSRC found = FindResourceW(program, name.c_str(), MAKEINTRESOURCEW(10)); // RT_RCDATA
     HGLOBAL loaded = found != nullptr ? LoadResource(program, found) : nullptr;
@@ -58,12 +57,21 @@ Gdiplus::GpBitmap* readPicture(const std::wstring& name) {
         report(L"the picture " + name + L" is not in the program");
         return nullptr;
     }
-    IStream* stream = SHCreateMemStream(static_cast<const BYTE*>(data),
-                                        static_cast<UINT>(SizeofResource(program, found)));
+    // A stream over a copy, which the stream frees.
+    const DWORD size = SizeofResource(program, found);
+    HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);
+    if (void* into = copy != nullptr ? GlobalLock(copy) : nullptr) {
+        std::memcpy(into, data, size);
+        GlobalUnlock(copy);
+    }
+    IStream* stream = nullptr;
+    if (copy != nullptr && FAILED(CreateStreamOnHGlobal(copy, TRUE, &stream))) {
+        GlobalFree(copy);
+        stream = nullptr;
+    }
     Gdiplus::GpBitmap* bitmap = nullptr;
     const Gdiplus::GpStatus status =
-        stream != nullptr ? Gdiplus::DllExports::GdipCreateBitmapFromStream(stream, &bitmap)
-                          : Gdiplus::OutOfMemory;
+        stream != nullptr ? gdiplus.createBitmapFromStream(stream, &bitmap) : Gdiplus::OutOfMemory;
     if (stream != nullptr) {
         stream->Release();
     }
@@ -90,7 +98,8 @@ struct Shown {
 };
 
 // Draws the picture scaled by GDI+ into a bitmap of the box's size, from the corner.
-HBITMAP drawScaled(HWND box, Gdiplus::GpImage* picture, UINT dpi, int scale) {
+HBITMAP drawScaled(const GdiplusFunctions& gdiplus, HWND box, Gdiplus::GpImage* picture, UINT dpi,
+                   int scale) {
     RECT area{};
     GetClientRect(box, &area);
     if (area.right <= 0 || area.bottom <= 0) {
@@ -98,25 +107,24 @@ HBITMAP drawScaled(HWND box, Gdiplus::GpImage* picture, UINT dpi, int scale) {
     }
     UINT width = 0;
     UINT height = 0;
-    Gdiplus::DllExports::GdipGetImageWidth(picture, &width);
-    Gdiplus::DllExports::GdipGetImageHeight(picture, &height);
+    gdiplus.imageWidth(picture, &width);
+    gdiplus.imageHeight(picture, &height);
     HDC screen = GetDC(box);
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, area.right, area.bottom);
     HGDIOBJ previous = SelectObject(memory, bitmap);
     FillRect(memory, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     Gdiplus::GpGraphics* graphics = nullptr;
-    Gdiplus::DllExports::GdipCreateFromHDC(memory, &graphics);
+    gdiplus.createFromHdc(memory, &graphics);
     // As many screen pixels as the picture (or the part of it built in) fills at this scale.
     const int drawnWidth = MulDiv(static_cast<int>(width), static_cast<int>(dpi), scale);
     const int drawnHeight = MulDiv(static_cast<int>(height), static_cast<int>(dpi), scale);
     const bool exact = drawnWidth == static_cast<int>(width);
-    Gdiplus::DllExports::GdipSetInterpolationMode(
-        graphics, exact ? Gdiplus::InterpolationModeNearestNeighbor
-                        : Gdiplus::InterpolationModeHighQualityBicubic);
-    Gdiplus::DllExports::GdipSetPixelOffsetMode(graphics, Gdiplus::PixelOffsetModeHalf);
-    Gdiplus::DllExports::GdipDrawImageRectI(graphics, picture, 0, 0, drawnWidth, drawnHeight);
-    Gdiplus::DllExports::GdipDeleteGraphics(graphics);
+    gdiplus.setInterpolationMode(graphics, exact ? Gdiplus::InterpolationModeNearestNeighbor
+                                                 : Gdiplus::InterpolationModeHighQualityBicubic);
+    gdiplus.setPixelOffsetMode(graphics, Gdiplus::PixelOffsetModeHalf);
+    gdiplus.drawImageRectI(graphics, picture, 0, 0, drawnWidth, drawnHeight);
+    gdiplus.deleteGraphics(graphics);
     SelectObject(memory, previous);
     DeleteDC(memory);
     ReleaseDC(box, screen);
@@ -134,7 +142,8 @@ HBITMAP render(HWND box, const std::wstring& file, UINT dpi) {
     if (shownPart != nullptr && static_cast<int>(dpi) == scale) {
         return shownPart;
     }
-    if (!ProgramServices::pictures()) {
+    const GdiplusFunctions* gdiplus = ProgramServices::pictures();
+    if (gdiplus == nullptr) {
         report(L"GDI+ cannot start to draw the picture " + file);
         if (shownPart != nullptr) {
             DeleteObject(shownPart);
@@ -143,13 +152,13 @@ HBITMAP render(HWND box, const std::wstring& file, UINT dpi) {
     }
     Gdiplus::GpBitmap* picture = nullptr;
     if (shownPart != nullptr) {
-        Gdiplus::DllExports::GdipCreateBitmapFromHBITMAP(shownPart, nullptr, &picture);
+        gdiplus->createBitmapFromHbitmap(shownPart, nullptr, &picture);
     } else {
-        picture = readPicture(resourceName(file, twice));
+        picture = readPicture(*gdiplus, resourceName(file, twice));
     }
-    HBITMAP bitmap = picture != nullptr ? drawScaled(box, picture, dpi, scale) : nullptr;
+    HBITMAP bitmap = picture != nullptr ? drawScaled(*gdiplus, box, picture, dpi, scale) : nullptr;
     if (picture != nullptr) {
-        Gdiplus::DllExports::GdipDisposeImage(picture);
+        gdiplus->disposeImage(picture);
     }
     if (shownPart != nullptr) {
         DeleteObject(shownPart);

@@ -1,10 +1,9 @@
 #include "program_services.h"
 
+#include "system_library.h"
+
 #include <commctrl.h>
 #include <objbase.h>
-#include <objidl.h>
-
-#include <gdiplus.h>
 
 namespace hourvault::win32 {
 
@@ -19,25 +18,44 @@ ProgramServices::ProgramServices() {
 ProgramServices::~ProgramServices() {
     running_ = nullptr;
     if (picturesStarted_) {
-        Gdiplus::GdiplusShutdown(pictures_);
+        gdiplusShutdown_(pictures_);
     }
     if (SUCCEEDED(com_)) {
         CoUninitialize();
     }
 }
 
-bool ProgramServices::pictures() {
+const GdiplusFunctions* ProgramServices::pictures() {
     if (running_ == nullptr) {
-        return false;
+        return nullptr;
     }
     ProgramServices& services = *running_;
     if (!services.picturesTried_) {
         services.picturesTried_ = true;
+        const HMODULE library = systemLibrary(L"gdiplus.dll");
+        const auto function = [library]<typename Function>(Function& into, const char* name) {
+            into = systemFunction<Function>(library, name);
+            return into != nullptr;
+        };
+        GdiplusFunctions& gdiplus = services.gdiplus_;
+        decltype(&Gdiplus::GdiplusStartup) startup = nullptr;
         const Gdiplus::GdiplusStartupInput input;
         services.picturesStarted_ =
-            Gdiplus::GdiplusStartup(&services.pictures_, &input, nullptr) == Gdiplus::Ok;
+            function(startup, "GdiplusStartup") &&
+            function(services.gdiplusShutdown_, "GdiplusShutdown") &&
+            function(gdiplus.createBitmapFromStream, "GdipCreateBitmapFromStream") &&
+            function(gdiplus.createBitmapFromHbitmap, "GdipCreateBitmapFromHBITMAP") &&
+            function(gdiplus.disposeImage, "GdipDisposeImage") &&
+            function(gdiplus.imageWidth, "GdipGetImageWidth") &&
+            function(gdiplus.imageHeight, "GdipGetImageHeight") &&
+            function(gdiplus.createFromHdc, "GdipCreateFromHDC") &&
+            function(gdiplus.deleteGraphics, "GdipDeleteGraphics") &&
+            function(gdiplus.setInterpolationMode, "GdipSetInterpolationMode") &&
+            function(gdiplus.setPixelOffsetMode, "GdipSetPixelOffsetMode") &&
+            function(gdiplus.drawImageRectI, "GdipDrawImageRectI") &&
+            startup(&services.pictures_, &input, nullptr) == Gdiplus::Ok;
     }
-    return services.picturesStarted_;
+    return services.picturesStarted_ ? &services.gdiplus_ : nullptr;
 }
 
 bool ProgramServices::com() {
