@@ -199,25 +199,28 @@ def count_requests(programs, env, rounds, errors):
     """Each program's server requests to its first paint, under a server that logs them."""
     counts = {name: [] for name in programs}
     subprocess.run(["wineserver", "-k"], env=env)
-    with tempfile.TemporaryFile() as log:
-        server = subprocess.Popen(["wineserver", "-f", "-p", "-d1"], env=env,
-                                  stdout=subprocess.DEVNULL, stderr=log)
-        try:
-            for round_number in range(1 + rounds):
-                for name, command in programs.items():
-                    log.seek(0, os.SEEK_END)
-                    before = log.tell()
-                    report = run_once(command, env, errors)
-                    log.seek(before)
-                    count = requests_to_mark(log.read().decode(errors="replace"), report["mark"])
-                    if count is None:
-                        sys.exit(f"{name}: its mark {report['mark']} is not in the server's log")
-                    # The first round starts Wine's own services; it is not counted.
-                    if round_number > 0:
-                        counts[name].append(count)
-        finally:
-            subprocess.run(["wineserver", "-k"], env=env)
-            server.wait()
+    with tempfile.TemporaryDirectory() as folder:
+        path = os.path.join(folder, "server.log")
+        # The server appends through a descriptor of its own; reading moves no offset of its.
+        with open(path, "ab") as written, open(path, "rb") as log:
+            server = subprocess.Popen(["wineserver", "-f", "-p", "-d1"], env=env,
+                                      stdout=subprocess.DEVNULL, stderr=written)
+            try:
+                for round_number in range(1 + rounds):
+                    for name, command in programs.items():
+                        log.seek(0, os.SEEK_END)
+                        report = run_once(command, env, errors)
+                        count = requests_to_mark(log.read().decode(errors="replace"),
+                                                 report["mark"])
+                        if count is None:
+                            sys.exit(f"{name}: its mark {report['mark']} is not in the server's "
+                                     "log")
+                        # The first round starts Wine's own services; it is not counted.
+                        if round_number > 0:
+                            counts[name].append(count)
+            finally:
+                subprocess.run(["wineserver", "-k"], env=env)
+                server.wait()
     return counts
 
 

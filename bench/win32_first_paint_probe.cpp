@@ -16,8 +16,9 @@ constexpr char mark[] = "hourvault-first-paint";
 } // namespace
 
 void reportFirstPaint(HWND window) {
-    RedrawWindow(window, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    // What is still to be painted, as the first frame is; a program that painted as it showed
+    // its window has painted it already, and is not made to paint it again.
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     GdiFlush();
     CloseHandle(CreateEventA(nullptr, FALSE, FALSE, mark));
     // Under Wine these are the process's own VmHWM and VmRSS.
