@@ -80,9 +80,6 @@ CalculatorWindow::~CalculatorWindow() {
         DestroyWindow(window_);
     }
     DestroyAcceleratorTable(shortcuts_);
-    if (chromeBrush_ != nullptr) {
-        DeleteObject(chromeBrush_);
-    }
 }
 
 void CalculatorWindow::show(int how) {
@@ -117,11 +114,7 @@ void CalculatorWindow::setIcons(UINT dpi) {
         if (HICON icon = loadProgramIcon(kind, dpi)) {
             SendMessageW(window_, WM_SETICON, static_cast<WPARAM>(kind),
                          reinterpret_cast<LPARAM>(icon));
-            HICON& shown = icons_.at(kind == ICON_BIG ? 0 : 1);
-            if (shown != nullptr) {
-                DestroyIcon(shown);
-            }
-            shown = icon;
+            icons_.at(kind == ICON_BIG ? 0 : 1).reset(icon);
         }
     }
 }
@@ -244,10 +237,10 @@ LRESULT CalculatorWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) 
                             main_window::lookOf(from == layout_.control(Role::format)
                                                     ? ControlKind::formatLabel
                                                     : ControlKind::label),
-                            chromeBrush_);
+                            chromeBrush_.get());
     }
     case WM_ERASEBKGND:
-        return eraseWith(window_, reinterpret_cast<HDC>(wParam), chromeBrush_);
+        return eraseWith(window_, reinterpret_cast<HDC>(wParam), chromeBrush_.get());
     case WM_ACTIVATE:
     case WM_SETFOCUS:
         // The focus goes back where it last was, as in a dialog, when the window comes back
@@ -291,11 +284,8 @@ LRESULT CalculatorWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         window_ = nullptr;
         const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
         // The window no longer shows its icons.
-        for (HICON& icon : icons_) {
-            if (icon != nullptr) {
-                DestroyIcon(icon);
-                icon = nullptr;
-            }
+        for (Icon& icon : icons_) {
+            icon.reset();
         }
         return result;
     }

@@ -2,6 +2,7 @@
 
 #include "accessible_names.h"
 #include "fonts.h"
+#include "gdi.h"
 #include "help_window.h"
 #include "main_layout.h"
 #include "main_window.h"
@@ -71,9 +72,9 @@ private:
     HMENU menu_ = nullptr;
     HACCEL shortcuts_ = nullptr;
     UINT iconsDpi_ = standardDpi; // the resolution the window's icons are for
-    HBRUSH chromeBrush_ = nullptr;
-    std::array<HICON, 2> icons_{}; // big and small, at the resolution in force
-    HWND lastFocus_ = nullptr;     // the control that last held the focus, to give it back to
+    Brush chromeBrush_;
+    std::array<Icon, 2> icons_; // big and small, at the resolution in force
+    HWND lastFocus_ = nullptr;  // the control that last held the focus, to give it back to
     std::unique_ptr<HelpWindow> helpWindow_;
     bool closing_ = false;
 };

@@ -1,5 +1,6 @@
 #include "centred_line.h"
 
+#include "gdi.h"
 #include "window_class.h"
 
 #include <windowsx.h>
@@ -17,17 +18,11 @@ WNDPROC ownProcedure(HWND edit) {
 
 // The height of the edit's line: its font's.
 int lineHeight(HWND edit) {
-    HDC screen = GetDC(edit);
-    HGDIOBJ previous = nullptr;
-    if (auto* font = reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0))) {
-        previous = SelectObject(screen, font);
-    }
+    const WindowDc screen(edit);
+    const Selection font(screen.get(),
+                         reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0)));
     TEXTMETRICW metrics{};
-    GetTextMetricsW(screen, &metrics);
-    if (previous != nullptr) {
-        SelectObject(screen, previous);
-    }
-    ReleaseDC(edit, screen);
+    GetTextMetricsW(screen.get(), &metrics);
     return metrics.tmHeight;
 }
 
@@ -48,7 +43,8 @@ void paintAroundLine(HWND edit) {
     MapWindowPoints(edit, HWND_DESKTOP, reinterpret_cast<POINT*>(&line), 2);
     OffsetRect(&field, -window.left, -window.top);
     OffsetRect(&line, -window.left, -window.top);
-    HDC target = GetWindowDC(edit);
+    const WindowDc whole(edit, true);
+    HDC target = whole.get();
     ExcludeClipRect(target, line.left, line.top, line.right, line.bottom);
     // The brush the edit paints its own background with, asked for as the edit asks.
     const bool editable =
@@ -57,7 +53,6 @@ void paintAroundLine(HWND edit) {
         SendMessageW(GetParent(edit), editable ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC,
                      reinterpret_cast<WPARAM>(target), reinterpret_cast<LPARAM>(edit)));
     FillRect(target, &field, brush != nullptr ? brush : GetSysColorBrush(COLOR_WINDOW));
-    ReleaseDC(edit, target);
 }
 
 LRESULT CALLBACK procedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {

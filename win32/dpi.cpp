@@ -1,5 +1,7 @@
 #include "dpi.h"
 
+#include "gdi.h"
+
 #include <algorithm>
 
 namespace hourvault::win32 {
@@ -41,9 +43,8 @@ UINT dpiOf(HWND window) {
             return y;
         }
     }
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    const WindowDc screen(nullptr);
+    const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
     return dpi > 0 ? static_cast<UINT>(dpi) : standardDpi;
 }
 

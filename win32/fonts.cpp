@@ -2,6 +2,7 @@
 
 #include "dpi.h"
 #include "frame.h"
+#include "gdi.h"
 #include "text.h"
 
 #include <algorithm>
@@ -28,8 +29,9 @@ HFONT fontOfHeight(const wchar_t* family, LONG pixels, bool bold) {
 // control draws it, leaves no mark right of or below the bounds. Drawn as the screen draws, in
 // colour: a stand-in at a small size may draw text wider than it measures.
 bool drawnWithin(HFONT font, const std::wstring& text, UINT format, int width, SIZE bounds) {
-    HDC target = CreateCompatibleDC(nullptr);
-    HGDIOBJ previousFont = SelectObject(target, font);
+    const MemoryDc memory(nullptr);
+    HDC target = memory.get();
+    const Selection fontSelected(target, font);
     TEXTMETRICW metrics{};
     GetTextMetricsW(target, &metrics);
     // Room for what overhangs the bounds.
@@ -39,10 +41,10 @@ bool drawnWithin(HFONT font, const std::wstring& text, UINT format, int width, S
     colour.bmiHeader = {
         sizeof colour.bmiHeader, canvas.cx, -canvas.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
-    HBITMAP drawing = CreateDIBSection(target, &colour, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const Bitmap drawing(CreateDIBSection(target, &colour, DIB_RGB_COLORS, &bits, nullptr, 0));
     bool within = true;
-    if (drawing != nullptr) {
-        HGDIOBJ previousBitmap = SelectObject(target, drawing);
+    if (drawing.get() != nullptr) {
+        const Selection drawingSelected(target, drawing.get());
         // Again on the colour bitmap, which the font's smoothing depends on.
         SelectObject(target, GetStockObject(DEFAULT_GUI_FONT));
         SelectObject(target, font);
@@ -59,11 +61,7 @@ bool drawnWithin(HFONT font, const std::wstring& text, UINT format, int width, S
                 within = (pixels[y * canvas.cx + x] & 0xFFFFFFu) == 0xFFFFFFu;
             }
         }
-        SelectObject(target, previousBitmap);
-        DeleteObject(drawing);
     }
-    SelectObject(target, previousFont);
-    DeleteDC(target);
     return within;
 }
 
@@ -77,12 +75,13 @@ bool fits(HFONT font, const ControlSpec& control, UINT dpi) {
     const UINT format = DT_NOPREFIX | (label ? DT_WORDBREAK : DT_SINGLELINE);
     const int width =
         pixels(control.place.width, d) - (label ? 0 : 2 * MulDiv(frameCaptionLeft, d, standardDpi));
-    HDC screen = GetDC(nullptr);
-    HGDIOBJ previous = SelectObject(screen, font);
     RECT needed{0, 0, width, 0};
-    DrawTextW(screen, text.c_str(), static_cast<int>(text.size()), &needed, DT_CALCRECT | format);
-    SelectObject(screen, previous);
-    ReleaseDC(nullptr, screen);
+    {
+        const WindowDc screen(nullptr);
+        const Selection selected(screen.get(), font);
+        DrawTextW(screen.get(), text.c_str(), static_cast<int>(text.size()), &needed,
+                  DT_CALCRECT | format);
+    }
     const SIZE bounds =
         label ? SIZE{width, pixels(control.place.height, d)}
               : SIZE{needed.right + MulDiv(frameCaptionPadding, d, standardDpi), needed.bottom};

@@ -1,6 +1,7 @@
 #include "frame.h"
 
 #include "dpi.h"
+#include "gdi.h"
 #include "text.h"
 #include "window_class.h"
 
@@ -14,23 +15,19 @@ struct FrameData {
 };
 
 void drawRect(HDC target, const RECT& rect, const Rgb& rgb) {
-    HPEN pen = CreatePen(PS_SOLID, 1, colourOf(rgb));
-    HGDIOBJ previous = SelectObject(target, pen);
-    SelectObject(target, GetStockObject(NULL_BRUSH));
+    const Pen pen(CreatePen(PS_SOLID, 1, colourOf(rgb)));
+    const Selection penSelected(target, pen.get());
+    const Selection noFill(target, GetStockObject(NULL_BRUSH));
     Rectangle(target, rect.left, rect.top, rect.right, rect.bottom);
-    SelectObject(target, previous);
-    DeleteObject(pen);
 }
 
-void paint(HWND frame, const FrameData& data) {
-    PAINTSTRUCT paint{};
-    HDC target = BeginPaint(frame, &paint);
+void draw(HWND frame, HDC target, const FrameData& data) {
     RECT area{};
     GetClientRect(frame, &area);
-    HBRUSH background = CreateSolidBrush(colourOf(main_window::look.background));
-    FillRect(target, &area, background);
+    const Brush background(CreateSolidBrush(colourOf(main_window::look.background)));
+    FillRect(target, &area, background.get());
 
-    HGDIOBJ previousFont = SelectObject(target, data.font);
+    const Selection font(target, data.font);
     TEXTMETRICW metrics{};
     GetTextMetricsW(target, &metrics);
     // A shadow line, and a highlight line one pixel further in, as an etched edge is drawn.
@@ -41,14 +38,12 @@ void paint(HWND frame, const FrameData& data) {
 
     const UINT dpi = dpiOf(frame);
     if (data.line) {
-        HPEN pen = CreatePen(PS_SOLID, MulDiv(1, static_cast<int>(dpi), standardDpi),
-                             colourOf(data.line->colour));
-        HGDIOBJ previous = SelectObject(target, pen);
+        const Pen pen(CreatePen(PS_SOLID, MulDiv(1, static_cast<int>(dpi), standardDpi),
+                                colourOf(data.line->colour)));
+        const Selection penSelected(target, pen.get());
         const int d = static_cast<int>(dpi);
         MoveToEx(target, pixels(data.line->from.x, d), pixels(data.line->from.y, d), nullptr);
         LineTo(target, pixels(data.line->to.x, d), pixels(data.line->to.y, d));
-        SelectObject(target, previous);
-        DeleteObject(pen);
     }
 
     const std::wstring caption = windowText(frame);
@@ -58,14 +53,17 @@ void paint(HWND frame, const FrameData& data) {
         const int padding = MulDiv(frameCaptionPadding, static_cast<int>(dpi), standardDpi);
         const int left = MulDiv(frameCaptionLeft, static_cast<int>(dpi), standardDpi);
         RECT box{left, 0, left + extent.cx + 2 * padding, metrics.tmHeight};
-        FillRect(target, &box, background);
+        FillRect(target, &box, background.get());
         SetBkMode(target, TRANSPARENT);
         SetTextColor(target, colourOf(main_window::look.text));
         DrawTextW(target, caption.c_str(), static_cast<int>(caption.size()), &box,
                   DT_CENTER | DT_SINGLELINE | DT_NOPREFIX | DT_VCENTER);
     }
-    SelectObject(target, previousFont);
-    DeleteObject(background);
+}
+
+void paint(HWND frame, const FrameData& data) {
+    PAINTSTRUCT paint{};
+    draw(frame, BeginPaint(frame, &paint), data);
     EndPaint(frame, &paint);
 }
 

@@ -86,7 +86,6 @@ HelpWindow::~HelpWindow() {
         SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
         DestroyWindow(window_);
     }
-    DeleteObject(background_);
 }
 
 void HelpWindow::show(HWND placeOf) {
@@ -129,9 +128,9 @@ LRESULT HelpWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         dismiss();
         return 0;
     case WM_CTLCOLORSTATIC:
-        return labelColours(reinterpret_cast<HDC>(wParam), spec_.look, background_);
+        return labelColours(reinterpret_cast<HDC>(wParam), spec_.look, background_.get());
     case WM_ERASEBKGND:
-        return eraseWith(window_, reinterpret_cast<HDC>(wParam), background_);
+        return eraseWith(window_, reinterpret_cast<HDC>(wParam), background_.get());
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE) {
             SetFocus(ok_);

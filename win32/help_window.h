@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fonts.h"
+#include "gdi.h"
 #include "help_windows.h"
 
 #include "window_class.h"
@@ -46,7 +47,7 @@ private:
     std::vector<HWND> controls_; // in the table's order
     HWND ok_ = nullptr;
     DialogFonts fonts_;
-    HBRUSH background_ = nullptr;
+    Brush background_;
 };
 
 } // namespace hourvault::win32

@@ -105,16 +105,10 @@ HFONT makeFormatFont(UINT dpi) {
 
 } // namespace
 
-MainLayout::~MainLayout() {
-    if (formatFont_ != nullptr) {
-        DeleteObject(formatFont_);
-    }
-}
-
 void MainLayout::create(HWND window, UINT dpi, const Settings& start, AccessibleNames& names) {
     window_ = window;
     dialogFonts_ = DialogFonts(fittedTexts(), dpi);
-    formatFont_ = makeFormatFont(dpi);
+    formatFont_.reset(makeFormatFont(dpi));
     const TwipsRect& result =
         std::find_if(main_window::controls.begin(), main_window::controls.end(),
                      [](const ControlSpec& spec) { return spec.role == Role::resultFrame; })
@@ -206,7 +200,7 @@ void MainLayout::create(HWND window, UINT dpi, const Settings& start, Accessible
 void MainLayout::layOut(UINT dpi) {
     // The new fonts are in the controls before the old ones go.
     DialogFonts dialogFonts(fittedTexts(), dpi);
-    HFONT formatFont = makeFormatFont(dpi);
+    Font formatFont(makeFormatFont(dpi));
     std::swap(dialogFonts, dialogFonts_);
     std::swap(formatFont, formatFont_);
     LRESULT fieldHeight = 0;
@@ -221,9 +215,6 @@ void MainLayout::layOut(UINT dpi) {
                          place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
         }
     }
-    if (formatFont != nullptr) {
-        DeleteObject(formatFont);
-    }
 }
 
 std::vector<HWND> MainLayout::controls() const {
@@ -236,7 +227,7 @@ std::vector<HWND> MainLayout::controls() const {
 
 HFONT MainLayout::fontOf(HWND control) const {
     return control == this->control(Role::format)
-               ? formatFont_
+               ? formatFont_.get()
                : dialogFonts_.of(controlName(GetDlgCtrlID(control)));
 }
 

@@ -2,6 +2,7 @@
 
 #include "accessible_names.h"
 #include "fonts.h"
+#include "gdi.h"
 #include "main_window.h"
 #include "option_list.h"
 
@@ -18,7 +19,6 @@ namespace hourvault::win32 {
 class MainLayout {
 public:
     MainLayout() = default;
-    ~MainLayout();
     MainLayout(const MainLayout&) = delete;
     MainLayout& operator=(const MainLayout&) = delete;
 
@@ -52,7 +52,7 @@ private:
     std::array<HWND, static_cast<std::size_t>(Role::count)> byRole_{};
     std::vector<Placed> placed_;
     DialogFonts dialogFonts_;
-    HFONT formatFont_ = nullptr;
+    Font formatFont_;
 };
 
 } // namespace hourvault::win32

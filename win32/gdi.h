@@ -1,0 +1,122 @@
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+namespace hourvault::win32 {
+
+// Owners of GDI objects and device contexts: each gives back what it holds when it goes, so no
+// path out of a drawing leaks one or leaves one selected.
+
+// A font, brush, pen or bitmap, deleted at the end.
+template <typename Handle> class GdiObject {
+public:
+    GdiObject() = default;
+    explicit GdiObject(Handle handle) : handle_(handle) {}
+    ~GdiObject() { reset(); }
+    GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+    GdiObject& operator=(GdiObject&& other) noexcept {
+        if (this != &other) {
+            reset(std::exchange(other.handle_, nullptr));
+        }
+        return *this;
+    }
+    GdiObject(const GdiObject&) = delete;
+    GdiObject& operator=(const GdiObject&) = delete;
+
+    [[nodiscard]] Handle get() const { return handle_; }
+    void reset(Handle handle = nullptr) {
+        if (handle_ != nullptr) {
+            DeleteObject(handle_);
+        }
+        handle_ = handle;
+    }
+
+private:
+    Handle handle_ = nullptr;
+};
+using Font = GdiObject<HFONT>;
+using Brush = GdiObject<HBRUSH>;
+using Pen = GdiObject<HPEN>;
+using Bitmap = GdiObject<HBITMAP>;
+
+// An icon, destroyed at the end.
+class Icon {
+public:
+    Icon() = default;
+    explicit Icon(HICON icon) : icon_(icon) {}
+    ~Icon() { reset(); }
+    Icon(const Icon&) = delete;
+    Icon& operator=(const Icon&) = delete;
+
+    [[nodiscard]] HICON get() const { return icon_; }
+    void reset(HICON icon = nullptr) {
+        if (icon_ != nullptr) {
+            DestroyIcon(icon_);
+        }
+        icon_ = icon;
+    }
+
+private:
+    HICON icon_ = nullptr;
+};
+
+// A window's device context (GetDC, GetWindowDC), released at the end.
+class WindowDc {
+public:
+    explicit WindowDc(HWND window, bool whole = false)
+        : window_(window), dc_(whole ? GetWindowDC(window) : GetDC(window)) {}
+    ~WindowDc() {
+        if (dc_ != nullptr) {
+            ReleaseDC(window_, dc_);
+        }
+    }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+
+    [[nodiscard]] HDC get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+// A memory device context (CreateCompatibleDC), deleted at the end.
+class MemoryDc {
+public:
+    explicit MemoryDc(HDC like) : dc_(CreateCompatibleDC(like)) {}
+    ~MemoryDc() {
+        if (dc_ != nullptr) {
+            DeleteDC(dc_);
+        }
+    }
+    MemoryDc(const MemoryDc&) = delete;
+    MemoryDc& operator=(const MemoryDc&) = delete;
+
+    [[nodiscard]] HDC get() const { return dc_; }
+
+private:
+    HDC dc_;
+};
+
+// An object selected into a device context while it lasts; what was selected before comes
+// back at the end.
+class Selection {
+public:
+    Selection(HDC dc, HGDIOBJ object)
+        : dc_(dc), previous_(object != nullptr ? SelectObject(dc, object) : nullptr) {}
+    ~Selection() {
+        if (previous_ != nullptr) {
+            SelectObject(dc_, previous_);
+        }
+    }
+    Selection(const Selection&) = delete;
+    Selection& operator=(const Selection&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+} // namespace hourvault::win32
