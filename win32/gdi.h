@@ -119,4 +119,24 @@ private:
     HGDIOBJ previous_;
 };
 
+// A GDI+ image or graphics object, given back when it goes by GDI+'s function for it, which
+// the program looks up when it first needs GDI+.
+template <typename Object, typename Release> class GdiplusObject {
+public:
+    GdiplusObject(Object* object, Release release) : object_(object), release_(release) {}
+    ~GdiplusObject() {
+        if (object_ != nullptr) {
+            release_(object_);
+        }
+    }
+    GdiplusObject(const GdiplusObject&) = delete;
+    GdiplusObject& operator=(const GdiplusObject&) = delete;
+
+    [[nodiscard]] Object* get() const { return object_; }
+
+private:
+    Object* object_;
+    Release release_;
+};
+
 } // namespace hourvault::win32

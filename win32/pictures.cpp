@@ -1,7 +1,9 @@
 #include "pictures.h"
 
+#include "chrome.h"
 #include "dpi.h"
 #include "dpi_messages.h"
+#include "gdi.h"
 #include "program_services.h"
 #include "text.h"
 #include "window_class.h"
@@ -18,9 +20,8 @@ namespace {
 constexpr wchar_t pictureClass[] = L"HourvaultPicture";
 constexpr UINT programIconId = 1;
 
-// From 150 % a picture is drawn from its twice-as-large twin.
 bool fromTwin(UINT dpi) {
-    return dpi >= standardDpi * 3 / 2;
+    return drawsTwin(static_cast<double>(dpi) / standardDpi);
 }
 
 // The resource a picture kept as a file is built in under: its file name, and its twin's with
@@ -85,15 +86,14 @@ Gdiplus::GpBitmap* readPicture(const GdiplusFunctions& gdiplus, const std::wstri
 
 // What a box shows, drawn once for its resolution: from its top-left corner, black beyond.
 struct Shown {
-    HBITMAP bitmap = nullptr;
+    Bitmap bitmap;
     SIZE size{};
     UINT dpi = 0;
 
     void drop() {
-        if (bitmap != nullptr) {
-            DeleteObject(bitmap);
-        }
-        *this = {};
+        bitmap.reset();
+        size = {};
+        dpi = 0;
     }
 };
 
@@ -109,61 +109,52 @@ HBITMAP drawScaled(const GdiplusFunctions& gdiplus, HWND box, Gdiplus::GpImage* 
     UINT height = 0;
     gdiplus.imageWidth(picture, &width);
     gdiplus.imageHeight(picture, &height);
-    HDC screen = GetDC(box);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, area.right, area.bottom);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
+    const WindowDc screen(box);
+    const MemoryDc memoryDc(screen.get());
+    HDC memory = memoryDc.get();
+    HBITMAP bitmap = CreateCompatibleBitmap(screen.get(), area.right, area.bottom);
+    const Selection drawing(memory, bitmap);
     FillRect(memory, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    Gdiplus::GpGraphics* graphics = nullptr;
-    gdiplus.createFromHdc(memory, &graphics);
+    Gdiplus::GpGraphics* made = nullptr;
+    gdiplus.createFromHdc(memory, &made);
+    const GdiplusObject graphics(made, gdiplus.deleteGraphics);
     // As many screen pixels as the picture (or the part of it built in) fills at this scale.
     const int drawnWidth = MulDiv(static_cast<int>(width), static_cast<int>(dpi), scale);
     const int drawnHeight = MulDiv(static_cast<int>(height), static_cast<int>(dpi), scale);
     const bool exact = drawnWidth == static_cast<int>(width);
-    gdiplus.setInterpolationMode(graphics, exact ? Gdiplus::InterpolationModeNearestNeighbor
-                                                 : Gdiplus::InterpolationModeHighQualityBicubic);
-    gdiplus.setPixelOffsetMode(graphics, Gdiplus::PixelOffsetModeHalf);
-    gdiplus.drawImageRectI(graphics, picture, 0, 0, drawnWidth, drawnHeight);
-    gdiplus.deleteGraphics(graphics);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    ReleaseDC(box, screen);
+    gdiplus.setInterpolationMode(graphics.get(),
+                                 exact ? Gdiplus::InterpolationModeNearestNeighbor
+                                       : Gdiplus::InterpolationModeHighQualityBicubic);
+    gdiplus.setPixelOffsetMode(graphics.get(), Gdiplus::PixelOffsetModeHalf);
+    gdiplus.drawImageRectI(graphics.get(), picture, 0, 0, drawnWidth, drawnHeight);
     return bitmap;
 }
 
 // The picture at the screen's scale. At 100 % and 200 % a main-window picture is its built-in
 // bitmap, drawn pixel for pixel; at other scales GDI+ draws it from that bitmap, as it reads and
 // draws a picture kept as a file at every scale.
-HBITMAP render(HWND box, const std::wstring& file, UINT dpi) {
+Bitmap render(HWND box, const std::wstring& file, UINT dpi) {
     const bool twice = fromTwin(dpi);
     // One picture pixel is one pixel at 96 dots per inch; a twin's, half of one.
     const int scale = twice ? 2 * standardDpi : standardDpi;
-    HBITMAP shownPart = loadShownPart(file, twice);
-    if (shownPart != nullptr && static_cast<int>(dpi) == scale) {
+    Bitmap shownPart(loadShownPart(file, twice));
+    if (shownPart.get() != nullptr && static_cast<int>(dpi) == scale) {
         return shownPart;
     }
     const GdiplusFunctions* gdiplus = ProgramServices::pictures();
     if (gdiplus == nullptr) {
         report(L"GDI+ cannot start to draw the picture " + file);
-        if (shownPart != nullptr) {
-            DeleteObject(shownPart);
-        }
-        return nullptr;
+        return {};
     }
-    Gdiplus::GpBitmap* picture = nullptr;
-    if (shownPart != nullptr) {
-        gdiplus->createBitmapFromHbitmap(shownPart, nullptr, &picture);
+    Gdiplus::GpBitmap* read = nullptr;
+    if (shownPart.get() != nullptr) {
+        gdiplus->createBitmapFromHbitmap(shownPart.get(), nullptr, &read);
     } else {
-        picture = readPicture(*gdiplus, resourceName(file, twice));
+        read = readPicture(*gdiplus, resourceName(file, twice));
     }
-    HBITMAP bitmap = picture != nullptr ? drawScaled(*gdiplus, box, picture, dpi, scale) : nullptr;
-    if (picture != nullptr) {
-        gdiplus->disposeImage(picture);
-    }
-    if (shownPart != nullptr) {
-        DeleteObject(shownPart);
-    }
-    return bitmap;
+    const GdiplusObject picture(static_cast<Gdiplus::GpImage*>(read), gdiplus->disposeImage);
+    return Bitmap(picture.get() != nullptr ? drawScaled(*gdiplus, box, picture.get(), dpi, scale)
+                                           : nullptr);
 }
 
 // A box's picture: its file, and what of it is drawn.
@@ -182,18 +173,19 @@ void paint(HWND box, Picture& picture) {
         shown.dpi = dpi;
         shown.bitmap = render(box, picture.file, dpi);
         BITMAP size{};
-        if (shown.bitmap != nullptr && GetObjectW(shown.bitmap, sizeof size, &size) != 0) {
+        if (shown.bitmap.get() != nullptr &&
+            GetObjectW(shown.bitmap.get(), sizeof size, &size) != 0) {
             shown.size = {size.bmWidth, size.bmHeight};
         }
     }
     RECT area{};
     GetClientRect(box, &area);
-    if (shown.bitmap != nullptr) {
-        HDC memory = CreateCompatibleDC(target);
-        HGDIOBJ previous = SelectObject(memory, shown.bitmap);
-        BitBlt(target, 0, 0, shown.size.cx, shown.size.cy, memory, 0, 0, SRCCOPY);
-        SelectObject(memory, previous);
-        DeleteDC(memory);
+    if (shown.bitmap.get() != nullptr) {
+        {
+            const MemoryDc memory(target);
+            const Selection drawn(memory.get(), shown.bitmap.get());
+            BitBlt(target, 0, 0, shown.size.cx, shown.size.cy, memory.get(), 0, 0, SRCCOPY);
+        }
         if (shown.size.cx < area.right || shown.size.cy < area.bottom) {
             ExcludeClipRect(target, 0, 0, shown.size.cx, shown.size.cy);
             FillRect(target, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
