@@ -9,10 +9,6 @@
 namespace hourvault::win32 {
 
 inline constexpr wchar_t frameClass[] = L"HourvaultFrame";
-// From the frame's left edge to its caption's box, and around the caption's text in that box,
-// at 96 dots per inch.
-inline constexpr int frameCaptionLeft = 6;
-inline constexpr int frameCaptionPadding = 2;
 
 // A captioned frame drawn as the classic one, whatever the desktop's theme: an etched border
 // that runs through the middle of the caption, which interrupts it near the left, in the
