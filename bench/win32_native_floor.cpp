@@ -21,7 +21,7 @@
 namespace {
 
 using hourvault::ControlKind;
-using hourvault::ControlSpec;
+using hourvault::LayoutRow;
 using hourvault::pixels;
 using hourvault::TwipsPoint;
 namespace main_window = hourvault::main_window;
@@ -51,7 +51,7 @@ struct Window {
 };
 
 // Only the pictures of the model a run starts with show.
-bool shownAtStart(const ControlSpec& row) {
+bool shownAtStart(const LayoutRow& row) {
     return std::none_of(main_window::modelPictures.begin(), main_window::modelPictures.end(),
                         [&row](const main_window::ModelPicture& picture) {
                             return picture.role == row.role &&
@@ -105,7 +105,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*argument
     const Window window{handle, dpi, font};
 
     // Those that lie on others first, as the program stacks them: the frames at the bottom.
-    const auto addRow = [&window](const ControlSpec& row) {
+    const auto addRow = [&window](const LayoutRow& row) {
         const std::wstring text = row.text != nullptr ? wide(row.text) : L"";
         switch (row.kind) {
         case ControlKind::button:
@@ -126,25 +126,25 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*argument
             break;
         }
     };
-    for (const ControlSpec& row : main_window::controls) {
+    for (const LayoutRow& row : main_window::controls) {
         if (row.kind == ControlKind::button) {
             addRow(row);
         }
     }
     for (const main_window::ListPlace& list : main_window::listPlaces) {
-        const ControlSpec& frame =
+        const LayoutRow& frame =
             *std::find_if(main_window::controls.begin(), main_window::controls.end(),
-                          [&list](const ControlSpec& row) { return row.role == list.frame; });
+                          [&list](const LayoutRow& row) { return row.role == list.frame; });
         // A drop-down's height counts in the box's: room for 16 entries below the field.
         HWND made =
             window.add(WC_COMBOBOXW, L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
                        0, main_window::listPlace, {frame.place.left, frame.place.top}, 17);
         SetWindowTextW(made, wide(hourvault::textsOf(list.list).prompt).c_str());
     }
-    const ControlSpec& result = *std::find_if(
+    const LayoutRow& result = *std::find_if(
         main_window::controls.begin(), main_window::controls.end(),
-        [](const ControlSpec& row) { return row.role == hourvault::Role::resultFrame; });
-    for (const ControlSpec& row : main_window::resultControls) {
+        [](const LayoutRow& row) { return row.role == hourvault::Role::resultFrame; });
+    for (const LayoutRow& row : main_window::resultControls) {
         if (row.kind == ControlKind::resultBox) {
             window.add(L"EDIT", L"", WS_TABSTOP | ES_READONLY | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
                        row.place, {result.place.left, result.place.top});
@@ -153,12 +153,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*argument
                        {result.place.left, result.place.top});
         }
     }
-    for (const ControlSpec& row : main_window::controls) {
+    for (const LayoutRow& row : main_window::controls) {
         if (row.kind != ControlKind::button && row.kind != ControlKind::frame) {
             addRow(row);
         }
     }
-    for (const ControlSpec& row : main_window::controls) {
+    for (const LayoutRow& row : main_window::controls) {
         if (row.kind == ControlKind::frame) {
             addRow(row);
         }

@@ -5,7 +5,7 @@ namespace hourvault {
 namespace {
 
 // Top to bottom. The texts are shown exactly as written, runs of spaces included.
-constexpr ControlSpec aboutControls[] = {
+constexpr LayoutRow aboutControls[] = {
     {ControlKind::label,
      "Label1",
      "This program will help you to estimate how much recording time can be achieved with your "
@@ -48,18 +48,18 @@ constexpr ControlSpec aboutControls[] = {
 
 // Each term labels its explanation, which shares its Top. Every term is 1335 x 255 twips at
 // Left 735; every explanation is 6255 wide at Left 2175.
-constexpr ControlSpec term(int top, const char* name, const char* text, Role explanation) {
+constexpr LayoutRow term(int top, const char* name, const char* text, Role explanation) {
     return {ControlKind::label,    name,       text,       nullptr,
             {735, top, 1335, 255}, Role::none, explanation};
 }
 
-constexpr ControlSpec explanation(int top, const char* name, Role role, int height,
-                                  const char* text) {
+constexpr LayoutRow explanation(int top, const char* name, Role role, int height,
+                                const char* text) {
     return {ControlKind::label, name, text, nullptr, {2175, top, 6255, height}, role};
 }
 
 // Top to bottom. The texts are shown exactly as written, runs of spaces and slips included.
-constexpr ControlSpec glossaryControls[] = {
+constexpr LayoutRow glossaryControls[] = {
     term(240, "Label6", "# of Cameras :   ", Role::camerasExplained),
     explanation(240, "Label8", Role::camerasExplained, 495,
                 "This is the number of cameras that are connected to the DVR.   (1 to 16, default "

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "chrome.h"
-#include "control_spec.h"
+#include "layout_row.h"
 
 #include <span>
 
@@ -16,7 +16,7 @@ struct HelpWindowSpec {
     TwipsRect client;
     Look look;
     bool centred; // the labels' text, else left-aligned
-    std::span<const ControlSpec> controls;
+    std::span<const LayoutRow> controls;
 };
 
 // What the program is for, how far its result can be trusted, its version and the recorder

@@ -2,7 +2,7 @@
 
 namespace hourvault::main_window {
 
-const std::array<ControlSpec, 16> controls{{
+const std::array<LayoutRow, 16> controls{{
     {ControlKind::button,
      "cmdCalculate",
      "Calculate",
@@ -87,7 +87,7 @@ const std::array<ControlSpec, 16> controls{{
      Role::photo9},
 }};
 
-const std::array<ControlSpec, 4> resultControls{{
+const std::array<LayoutRow, 4> resultControls{{
     {ControlKind::label, "Label2", "days", nullptr, {950, 450, 330, 195}, Role::none, Role::days},
     {ControlKind::label,
      "Label1",

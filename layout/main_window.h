@@ -1,7 +1,7 @@
 #pragma once
 
 #include "chrome.h"
-#include "control_spec.h"
+#include "layout_row.h"
 #include "lists.h"
 #include "settings.h"
 
@@ -19,9 +19,9 @@ inline constexpr Look look{chrome::black, chrome::white};
 
 // The client area's own controls, in stacking order: where two overlap, the one listed first
 // lies on top.
-extern const std::array<ControlSpec, 16> controls;
+extern const std::array<LayoutRow, 16> controls;
 // The result frame's own controls, from the frame's corner; each unit names its box.
-extern const std::array<ControlSpec, 4> resultControls;
+extern const std::array<LayoutRow, 4> resultControls;
 
 // Each list sits at the same place inside a frame of its own, which names it.
 struct ListPlace {

@@ -27,7 +27,7 @@ void BuiltControls::tieLabels() const {
     }
 }
 
-void applySpec(QWidget& control, const ControlSpec& spec) {
+void applySpec(QWidget& control, const LayoutRow& spec) {
     control.setObjectName(QString::fromUtf8(spec.name));
     if (spec.accessibleText != nullptr) {
         const QString text = QString::fromUtf8(spec.accessibleText);
@@ -41,7 +41,7 @@ void applySpec(QWidget& control, const ControlSpec& spec) {
     control.setGeometry(pixelRect(spec.place));
 }
 
-QPushButton* makeButton(const ControlSpec& spec, QWidget& parent) {
+QPushButton* makeButton(const LayoutRow& spec, QWidget& parent) {
     auto* button = new QPushButton(QString::fromUtf8(spec.text), &parent);
     // Outside a dialog a push button ignores Enter unless it is auto-default.
     button->setAutoDefault(true);
@@ -49,7 +49,7 @@ QPushButton* makeButton(const ControlSpec& spec, QWidget& parent) {
     return button;
 }
 
-QLabel* makePicture(const ControlSpec& spec, QWidget& parent) {
+QLabel* makePicture(const LayoutRow& spec, QWidget& parent) {
     // The pictures are built into the program, each under its file name.
     auto* picture = new PictureBox(QStringLiteral(":/") + QString::fromUtf8(spec.text), &parent);
     applySpec(*picture, spec);

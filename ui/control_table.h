@@ -1,6 +1,6 @@
 #pragma once
 
-#include "control_spec.h"
+#include "layout_row.h"
 
 #include <QtGlobal>
 
@@ -20,7 +20,7 @@ namespace hourvault {
 class BuiltControls {
 public:
     // Records a control made from its row.
-    void add(const ControlSpec& spec, QWidget& control) { add(spec.role, control, spec.labelFor); }
+    void add(const LayoutRow& spec, QWidget& control) { add(spec.role, control, spec.labelFor); }
     void add(Role role, QWidget& control, Role labelFor = Role::none);
 
     // The control with the role; the table must have made one of that kind.
@@ -39,13 +39,13 @@ private:
 };
 
 // Gives a made control its name, accessible text and place from its row.
-void applySpec(QWidget& control, const ControlSpec& spec);
+void applySpec(QWidget& control, const LayoutRow& spec);
 
 // A push button that Enter presses while it has the focus; no window has a default button.
-QPushButton* makeButton(const ControlSpec& spec, QWidget& parent);
+QPushButton* makeButton(const LayoutRow& spec, QWidget& parent);
 
 // A picture shown at its natural size from its top-left corner, cut off at its box's edges.
 // It is read when first shown.
-QLabel* makePicture(const ControlSpec& spec, QWidget& parent);
+QLabel* makePicture(const LayoutRow& spec, QWidget& parent);
 
 } // namespace hourvault

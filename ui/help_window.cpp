@@ -20,7 +20,7 @@ HelpWindow::HelpWindow(const HelpWindowSpec& spec) : QDialog(nullptr, Qt::Window
     setFont(dialogFont());
     setFixedSize(pixelRect(spec.client).size());
     BuiltControls built;
-    for (const ControlSpec& control : spec.controls) {
+    for (const LayoutRow& control : spec.controls) {
         built.add(control, addControl(control));
     }
     built.tieLabels();
@@ -28,7 +28,7 @@ HelpWindow::HelpWindow(const HelpWindowSpec& spec) : QDialog(nullptr, Qt::Window
     okButton_->setFocus();
 }
 
-QWidget& HelpWindow::addControl(const ControlSpec& spec) {
+QWidget& HelpWindow::addControl(const LayoutRow& spec) {
     switch (spec.kind) {
     case ControlKind::label: {
         auto* label = new QLabel(QString::fromUtf8(spec.text), this);

@@ -36,7 +36,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QWidget& addControl(const ControlSpec& spec);
+    QWidget& addControl(const LayoutRow& spec);
     void dismiss();
 
     const HelpWindowSpec& spec_;

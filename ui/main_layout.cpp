@@ -19,7 +19,7 @@ namespace hourvault {
 namespace {
 
 // Makes a control of the main window inside its client area or a frame there.
-QWidget* makeControl(const ControlSpec& spec, QWidget& client) {
+QWidget* makeControl(const LayoutRow& spec, QWidget& client) {
     const Look look = main_window::lookOf(spec.kind);
     switch (spec.kind) {
     case ControlKind::button:
@@ -70,7 +70,7 @@ MainControls buildMainLayout(QWidget& client) {
     BuiltControls& built = controls.byRole;
     // Later siblings lie on top, so the bottom of each stack is made first.
     std::for_each(main_window::controls.rbegin(), main_window::controls.rend(),
-                  [&](const ControlSpec& spec) { built.add(spec, *makeControl(spec, client)); });
+                  [&](const LayoutRow& spec) { built.add(spec, *makeControl(spec, client)); });
 
     for (const main_window::ListPlace& place : main_window::listPlaces) {
         auto& frame = built.at<QGroupBox>(place.frame);
@@ -83,7 +83,7 @@ MainControls buildMainLayout(QWidget& client) {
     }
 
     auto& result = built.at<QGroupBox>(Role::resultFrame);
-    for (const ControlSpec& spec : main_window::resultControls) {
+    for (const LayoutRow& spec : main_window::resultControls) {
         built.add(spec, *makeControl(spec, result));
     }
     built.tieLabels();

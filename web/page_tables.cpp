@@ -90,7 +90,7 @@ void place(JsonWriter& json, const hourvault::TwipsRect& rect) {
     json.close('}');
 }
 
-void controls(JsonWriter& json, std::string_view key, std::span<const hourvault::ControlSpec> rows,
+void controls(JsonWriter& json, std::string_view key, std::span<const hourvault::LayoutRow> rows,
               bool mainWindow) {
     json.key(key).open('[');
     for (const auto& row : rows) {

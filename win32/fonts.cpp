@@ -68,7 +68,7 @@ bool drawnWithin(HFONT font, const std::wstring& text, UINT format, int width, S
 // Whether a label's text fits its box in the font, wrapped at word boundaries as a label wraps
 // it, or a frame's caption its frame on one line beside the frame's corner, which draws it in a
 // box of its measure; as measured and as drawn.
-bool fits(HFONT font, const ControlSpec& control, UINT dpi) {
+bool fits(HFONT font, const LayoutRow& control, UINT dpi) {
     const int d = static_cast<int>(dpi);
     const bool label = control.kind == ControlKind::label;
     const std::wstring text = wide(control.text);
@@ -95,26 +95,26 @@ HFONT makeFont(const wchar_t* family, double points, bool bold, UINT dpi) {
     return fontOfHeight(family, std::lround(points * dpi / 72.0), bold);
 }
 
-DialogFonts::DialogFonts(std::span<const ControlSpec> controls, UINT dpi) {
+DialogFonts::DialogFonts(std::span<const LayoutRow> controls, UINT dpi) {
     const LONG height = std::lround(8.0 * dpi / 72.0);
     owned_.emplace_back(fontOfHeight(dialogFamily, height, false));
     const auto texts = [&controls](ControlKind kind) {
-        std::vector<const ControlSpec*> found;
-        for (const ControlSpec& control : controls) {
+        std::vector<const LayoutRow*> found;
+        for (const LayoutRow& control : controls) {
             if (control.kind == kind && control.text != nullptr && *control.text != '\0') {
                 found.push_back(&control);
             }
         }
         return found;
     };
-    const auto allFit = [dpi](HFONT font, const std::vector<const ControlSpec*>& fitted) {
-        return std::all_of(fitted.begin(), fitted.end(), [font, dpi](const ControlSpec* control) {
+    const auto allFit = [dpi](HFONT font, const std::vector<const LayoutRow*>& fitted) {
+        return std::all_of(fitted.begin(), fitted.end(), [font, dpi](const LayoutRow* control) {
             return fits(font, *control, dpi);
         });
     };
     // The dialog font if all the controls fit in it, else the highest lower one, down to three
     // quarters of its height, in which they do; the lowest if none.
-    const auto fitting = [&](const std::vector<const ControlSpec*>& fitted) {
+    const auto fitting = [&](const std::vector<const LayoutRow*>& fitted) {
         if (allFit(dialog(), fitted)) {
             return;
         }
@@ -125,14 +125,14 @@ DialogFonts::DialogFonts(std::span<const ControlSpec> controls, UINT dpi) {
                 break;
             }
         }
-        for (const ControlSpec* control : fitted) {
+        for (const LayoutRow* control : fitted) {
             byName_.emplace_back(control->name, lowered.get());
         }
         owned_.push_back(std::move(lowered));
     };
     // The labels alike, as they read on together; each frame's caption on its own.
     fitting(texts(ControlKind::label));
-    for (const ControlSpec* frame : texts(ControlKind::frame)) {
+    for (const LayoutRow* frame : texts(ControlKind::frame)) {
         fitting({frame});
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "control_spec.h"
+#include "layout_row.h"
 
 #include <windows.h>
 
@@ -25,7 +25,7 @@ namespace hourvault::win32 {
 class DialogFonts {
 public:
     DialogFonts() = default;
-    DialogFonts(std::span<const ControlSpec> controls, UINT dpi);
+    DialogFonts(std::span<const LayoutRow> controls, UINT dpi);
 
     // The font of the table's control of that name, the dialog font for any other.
     [[nodiscard]] HFONT of(std::string_view name) const;

@@ -37,7 +37,7 @@ HelpWindow::HelpWindow(const HelpWindowSpec& spec, const AccessibleNames& names,
         return;
     }
     for (std::size_t row = 0; row < spec.controls.size(); ++row) {
-        const ControlSpec& control = spec.controls[row];
+        const LayoutRow& control = spec.controls[row];
         const int id = helpControlsFirstId + static_cast<int>(row);
         HWND made = nullptr;
         switch (control.kind) {

@@ -91,8 +91,8 @@ std::vector<Part> stackingOrder() {
 }
 
 // The texts the dialog font must fit.
-std::vector<ControlSpec> fittedTexts() {
-    std::vector<ControlSpec> texts(main_window::controls.begin(), main_window::controls.end());
+std::vector<LayoutRow> fittedTexts() {
+    std::vector<LayoutRow> texts(main_window::controls.begin(), main_window::controls.end());
     texts.insert(texts.end(), main_window::resultControls.begin(),
                  main_window::resultControls.end());
     return texts;
@@ -111,16 +111,16 @@ void MainLayout::create(HWND window, UINT dpi, const Settings& start, Accessible
     formatFont_.reset(makeFormatFont(dpi));
     const TwipsRect& result =
         std::find_if(main_window::controls.begin(), main_window::controls.end(),
-                     [](const ControlSpec& spec) { return spec.role == Role::resultFrame; })
+                     [](const LayoutRow& spec) { return spec.role == Role::resultFrame; })
             ->place;
     LRESULT fieldHeight = 0;
     for (const Part& part : stackingOrder()) {
         if (part.table == Part::Table::list) {
             const main_window::ListPlace& place = main_window::listPlaces.at(part.row);
             OptionList& made = list(place.list);
-            const ControlSpec& frame = *std::find_if(
-                main_window::controls.begin(), main_window::controls.end(),
-                [&place](const ControlSpec& spec) { return spec.role == place.frame; });
+            const LayoutRow& frame =
+                *std::find_if(main_window::controls.begin(), main_window::controls.end(),
+                              [&place](const LayoutRow& spec) { return spec.role == place.frame; });
             const TwipsPoint origin{frame.place.left, frame.place.top};
             fieldHeight = made.create(window_, listId(place.list),
                                       pixelRect(main_window::listPlace, dpi, origin),
@@ -134,8 +134,8 @@ void MainLayout::create(HWND window, UINT dpi, const Settings& start, Accessible
             continue;
         }
         const bool inResult = part.table == Part::Table::result;
-        const ControlSpec& spec = inResult ? main_window::resultControls.at(part.row)
-                                           : main_window::controls.at(part.row);
+        const LayoutRow& spec = inResult ? main_window::resultControls.at(part.row)
+                                         : main_window::controls.at(part.row);
         const int id =
             (inResult ? resultControlsFirstId : mainControlsFirstId) + static_cast<int>(part.row);
         const TwipsPoint origin = inResult ? TwipsPoint{result.left, result.top} : TwipsPoint{};

@@ -237,7 +237,7 @@ LRESULT CALLBACK pictureProcedure(HWND box, UINT message, WPARAM wParam, LPARAM 
 
 } // namespace
 
-HWND createPicture(HWND parent, int id, const ControlSpec& row, const RECT& place, bool shown) {
+HWND createPicture(HWND parent, int id, const LayoutRow& row, const RECT& place, bool shown) {
     static const bool registered = registerWindowClass(pictureClass, pictureProcedure);
     if (!registered) {
         return nullptr;

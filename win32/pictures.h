@@ -1,6 +1,6 @@
 #pragma once
 
-#include "control_spec.h"
+#include "layout_row.h"
 
 #include <windows.h>
 
@@ -16,8 +16,8 @@ namespace hourvault::win32 {
 // painted, and again after a change of resolution (WM_DPICHANGED_AFTERPARENT). A picture that
 // cannot be drawn is reported to the debugger and shown as an empty frame. GDI+ starts through
 // ProgramServices, which must live.
-[[nodiscard]] HWND createPicture(HWND parent, int id, const ControlSpec& row,
-                                 const RECT& place = {}, bool shown = true);
+[[nodiscard]] HWND createPicture(HWND parent, int id, const LayoutRow& row, const RECT& place = {},
+                                 bool shown = true);
 
 // The program's icon, sized for a resolution: ICON_BIG or ICON_SMALL.
 [[nodiscard]] HICON loadProgramIcon(int kind, UINT dpi);

@@ -16,7 +16,7 @@
 namespace {
 
 using hourvault::ControlKind;
-using hourvault::ControlSpec;
+using hourvault::LayoutRow;
 using hourvault::Role;
 namespace main_window = hourvault::main_window;
 
@@ -37,8 +37,8 @@ std::string trimmed(std::string_view text) {
     return first == text.npos ? "" : std::string(text.substr(first, last - first + 1));
 }
 
-const ControlSpec& byRole(std::span<const ControlSpec> rows, Role role) {
-    for (const ControlSpec& row : rows) {
+const LayoutRow& byRole(std::span<const LayoutRow> rows, Role role) {
+    for (const LayoutRow& row : rows) {
         if (row.role == role) {
             return row;
         }
@@ -72,9 +72,9 @@ int main(int argc, char* argv[]) {
     };
     // The result boxes, hours first, each with its unit label.
     const auto result = [](Role role) {
-        const ControlSpec& box = byRole(main_window::resultControls, role);
+        const LayoutRow& box = byRole(main_window::resultControls, role);
         std::string unit;
-        for (const ControlSpec& row : main_window::resultControls) {
+        for (const LayoutRow& row : main_window::resultControls) {
             unit = row.labelFor == role ? row.text : unit;
         }
         return "{\"name\": " + quoted(box.name) +
@@ -82,7 +82,7 @@ int main(int argc, char* argv[]) {
                ", \"typical\": " + quoted(role == Role::hours ? typical.hours : typical.days) + "}";
     };
     std::string pictures;
-    for (const ControlSpec& row : main_window::controls) {
+    for (const LayoutRow& row : main_window::controls) {
         if (row.kind == ControlKind::picture) {
             pictures += (pictures.empty() ? "" : ", ") + quoted(row.name) + ": " +
                         quoted(row.accessibleText);
@@ -95,7 +95,7 @@ int main(int argc, char* argv[]) {
                   quoted(byRole(main_window::controls, role).accessibleText) + "]";
     }
     std::string terms;
-    for (const ControlSpec& row : hourvault::glossaryWindow.controls) {
+    for (const LayoutRow& row : hourvault::glossaryWindow.controls) {
         if (row.labelFor != Role::none) {
             terms += (terms.empty() ? "" : ",\n  ") + quoted(trimmed(row.text)) + ": " +
                      quoted(byRole(hourvault::glossaryWindow.controls, row.labelFor).text);

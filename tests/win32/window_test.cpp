@@ -517,10 +517,9 @@ TEST_F(WindowTest, HelpWindowsTakeTheWindowsPlaceAndGiveItBack) {
         EXPECT_EQ(GetWindow(shown, GW_OWNER), nullptr);
         for (const auto& [window, name, text] : expected::helpTexts) {
             if (std::string_view(window) == help->name) {
-                const auto row = std::find_if(help->controls.begin(), help->controls.end(),
-                                              [name](const ControlSpec& spec) {
-                                                  return std::string_view(spec.name) == name;
-                                              });
+                const auto row = std::find_if(
+                    help->controls.begin(), help->controls.end(),
+                    [name](const LayoutRow& spec) { return std::string_view(spec.name) == name; });
                 EXPECT_EQ(windowText(GetDlgItem(shown, win32::helpControlsFirstId +
                                                            int(row - help->controls.begin()))),
                           wide(text))

@@ -48,8 +48,8 @@ enum class Role : std::uint8_t {
 };
 
 // One row of a window's layout table. Every window is built from such a table, in the order
-// its rows are listed, by either front-end.
-struct ControlSpec {
+// its rows are listed, by every front-end.
+struct LayoutRow {
     ControlKind kind;
     const char* name; // the control's name: its objectName, or its name in the Win32 window
     const char* text; // caption or label text; for a picture, its file in assets/
