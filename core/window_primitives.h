@@ -9,6 +9,19 @@ namespace hourvault {
 
 enum class ResultBox { hours, days };
 
+// Each list is an editable drop-down list that every front-end makes behave alike:
+// - a real pick (the drop-down, the arrow keys, the wheel) is a choice, and is reported;
+// - any other change of its text drops the choice (index -1) at once and keeps the text: keys,
+//   a paste, an input method, an assistive tool that sets it; it is reported as an edit, for
+//   the window to judge when the list is left (ListLeaveRule). Typing the chosen entry's very
+//   text over it changes nothing;
+// - typed text is never turned into a choice: no completion, no match on Return, on leaving
+//   the field, or by the box's own guess while its drop-down is open;
+// - emptying it, adding entries and showing a prompt raise nothing;
+// - the wheel turns through the entries only while the list has the focus, and nothing can be
+//   dropped on it; the second click of a double-click that picks an entry presses nothing
+//   beneath the closed drop-down.
+
 // Everything the calculator needs from a window. The core keeps no widgets: the real main
 // window implements this, and so does the fake window of the core tests.
 class WindowPrimitives {

@@ -6,18 +6,9 @@ namespace hourvault {
 
 class SecondClickGuard;
 
-// An editable drop-down list with the semantics the calculator relies on:
-// - any change of its text but a pick drops the selection (index -1) at once and keeps the
-//   text: keys, paste, an input method, an assistive tool;
-// - typed text is never turned into a selection (no completion, no match on Return or on
-//   leaving the field);
-// - filling the list and showing a prompt raise no signal;
-// - entryChosen only for a real pick (drop-down, arrow keys, wheel);
-// - a wheel turns through the entries only while the list has the focus: one merely passing
-//   over it must not change the choice;
-// - every such change raises edited, for its window to judge (ListLeaveWatch);
-// - nothing can be dropped on it, and the second click of a double-click that picks an entry
-//   presses nothing beneath the closed drop-down.
+// The editable drop-down list that core/window_primitives.h describes, on a QComboBox: Qt's
+// completion, matching and focus-out selection turned off; every change of its text but a pick
+// raised as edited, for its window to judge (ListLeaveWatch).
 class OptionList : public QComboBox {
     Q_OBJECT
 

@@ -7,16 +7,10 @@
 
 namespace hourvault::win32 {
 
-// An editable drop-down list (CBS_DROPDOWN) with the semantics the calculator relies on:
-// - a pick (the drop-down or the arrow keys: CBN_SELCHANGE) is a choice, reported as picked;
-// - any other change of its text drops the choice (index -1) and keeps the text: keys, a paste,
-//   an input method, an assistive tool that sets the text; reported as edited. Typing the
-//   chosen entry's very text over it changes nothing. The box's own guess while its drop-down
-//   is open (the entry that begins with the typed text) is never a choice;
-// - typed text is never turned into a choice;
-// - emptying it, adding entries and showing a prompt raise nothing;
-// - the wheel turns through the entries only while the list has the focus.
-// Which of these the window answers, and when the list counts as left, is the window's.
+// The editable drop-down list that core/window_primitives.h describes, on a CBS_DROPDOWN combo
+// box: a pick (CBN_SELCHANGE) reported as picked, any other change of its text as edited, the
+// box's own guesses and refills never. Which of these the window answers, and when the list
+// counts as left, is the window's.
 class OptionList {
 public:
     OptionList() = default;
