@@ -1,6 +1,7 @@
 #include "dpi.h"
 
 #include "gdi.h"
+#include "system_library.h"
 
 #include <algorithm>
 
@@ -27,18 +28,16 @@ UINT dpiOf(HWND window) {
         }
     }
     // Before Windows 10 1607: the monitor's own resolution (from Windows 8.1), which is what a
-    // window that declares itself aware of each monitor's is scaled for; else the system's.
+    // window that declares itself aware of each monitor's is scaled for; else the system's. Its
+    // library is loaded only where a window asks: the screen's resolution needs none.
     using GetDpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
-    static const auto forMonitor = [] {
-        HMODULE shcore = LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-        return shcore != nullptr ? reinterpret_cast<GetDpiForMonitor>(reinterpret_cast<void*>(
-                                       GetProcAddress(shcore, "GetDpiForMonitor")))
-                                 : nullptr;
-    }();
-    if (forMonitor != nullptr && window != nullptr) {
+    if (window != nullptr) {
+        static const auto forMonitor =
+            systemFunction<GetDpiForMonitor>(systemLibrary(L"shcore.dll"), "GetDpiForMonitor");
         UINT x = 0;
         UINT y = 0;
-        if (SUCCEEDED(forMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), 0, &x, &y)) &&
+        if (forMonitor != nullptr &&
+            SUCCEEDED(forMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), 0, &x, &y)) &&
             y != 0) {
             return y;
         }
