@@ -152,7 +152,11 @@ class Run:  # one set-up: how the program starts, where its pictures go, what wa
         return self.shown()[MISSING_DATA]
 
 def launch(run):  # the main window, its lists named by their frames, results and buttons
-    run.process = session.start(*run.command, env=run.env)
+    # Full stacks under the sanitizers, for tests/leaks.supp to know Qt's accessibility bridge
+    # by: a key it forwards to the bus as the program ends is left behind, whatever ended it.
+    env = dict(run.env or os.environ)
+    env["ASAN_OPTIONS"] = env.get("ASAN_OPTIONS", "") + ":fast_unwind_on_malloc=0"
+    run.process = session.start(*run.command, env=env)
     run.app = on_the_bus(run.process)
     run.main = run.opened(TITLE)
     found = lambda: [named(run.main, r) for r in (Role.COMBO_BOX, Role.TEXT, Role.PUSH_BUTTON)]
@@ -342,10 +346,8 @@ def openbox(run):
 
 def weston(run):  # with no seat: no keys, clicks or drop-downs (which crash Qt 6.4 there), and
     # no animations. Without DISPLAY nothing there uses X, the accessibility registry included.
-    # Full stacks under the sanitizers, for tests/leaks.supp to know Qt's Wayland platform by.
     run.env = {key: value for key, value in os.environ.items() if key != "DISPLAY"} | {
-        "WAYLAND_DISPLAY": "wayland-hourvault", "QT_QPA_PLATFORM": "wayland",
-        "ASAN_OPTIONS": os.environ.get("ASAN_OPTIONS", "") + ":fast_unwind_on_malloc=0"}
+        "WAYLAND_DISPLAY": "wayland-hourvault", "QT_QPA_PLATFORM": "wayland"}
     config = Path(os.environ["XDG_RUNTIME_DIR"]) / "weston.ini"
     config.write_text("[shell]\nstartup-animation=none\nclose-animation=none\n")
     session.start("weston", "--backend=headless-backend.so", "--use-pixman", "--scale=2",

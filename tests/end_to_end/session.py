@@ -57,7 +57,9 @@ def pump():  # hands on the events that came in meanwhile
         pass
 
 def expect(what, probe, wanted=None):  # polls for wanted: one of a set; anything true if None
-    seen, deadline = None, time.monotonic() + 10
+    # Long enough for a program under the sanitizers on a busy machine: a poll that succeeds
+    # returns at once.
+    seen, deadline = None, time.monotonic() + 30
     while time.monotonic() < deadline:
         pump()
         with contextlib.suppress(GLib.Error, KeyError):  # a window or control not there (yet)
