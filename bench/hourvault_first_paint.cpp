@@ -11,6 +11,6 @@ int main(int argc, char* argv[]) {
     hourvault::prepareApplication();
     hourvault::CalculatorWindow window;
     hourvault::bench::reportFirstPaint(window);
-    window.show();
+    hourvault::showMainWindow(window);
     return QApplication::exec();
 }

@@ -74,11 +74,15 @@ void prepareApplication() {
     // On X11 the same, by the windows' class: the desktop entry names it as StartupWMClass.
     QCoreApplication::setApplicationName(QStringLiteral(HOURVAULT_PROGRAM));
     QCoreApplication::setApplicationVersion(QStringLiteral(HOURVAULT_VERSION));
-    // The help windows have no icon of their own: they show the program's.
-    QApplication::setWindowIcon(programIcon());
     // Every text in the dialog font, the menus' and message boxes' too: they are windows of
     // their own, which would otherwise load the desktop's font for themselves alone.
     QApplication::setFont(dialogFont());
+}
+
+void showMainWindow(QWidget& window) {
+    window.show();
+    // The help windows have no icon of their own either: they show the program's.
+    QApplication::setWindowIcon(programIcon());
 }
 
 } // namespace hourvault

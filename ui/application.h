@@ -2,6 +2,8 @@
 
 #include <optional>
 
+class QWidget;
+
 namespace hourvault {
 
 // Answers --help and --version, as desktop programs do, on the standard output and without a
@@ -15,5 +17,10 @@ namespace hourvault {
 
 // The program-wide settings, made once the application exists and before its window is built.
 void prepareApplication();
+
+// Shows the main window, then gives the program its icon, which every window shows. Given
+// before, the X11 window would be sent every size of it twice: as the window is made, and
+// again as Qt hands it the widget's icon.
+void showMainWindow(QWidget& window);
 
 } // namespace hourvault

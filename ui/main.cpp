@@ -13,6 +13,6 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     hourvault::prepareApplication();
     hourvault::CalculatorWindow window;
-    window.show();
+    hourvault::showMainWindow(window);
     return QApplication::exec();
 }

@@ -61,8 +61,8 @@ private slots:
     // Title bar, task bar and window switcher each ask for a size of their own.
     // The program's icon, given to every window once, by the application.
     void windowIconOffersEveryThemeSize() {
-        prepareApplication();
-        const CalculatorWindow window;
+        CalculatorWindow window;
+        showMainWindow(window);
         const QList<QSize> sizes = window.windowIcon().availableSizes();
         for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
             QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
