@@ -4,10 +4,10 @@
 
 #include "expected_texts.h"
 #include "help_windows.h"
+#include "json_writer.h"
 #include "main_window.h"
 
 #include <cstdio>
-#include <fstream>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -19,17 +19,6 @@ using hourvault::ControlKind;
 using hourvault::LayoutRow;
 using hourvault::Role;
 namespace main_window = hourvault::main_window;
-
-std::string quoted(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-        }
-        out += c;
-    }
-    return out + '"';
-}
 
 std::string trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
@@ -46,15 +35,6 @@ const LayoutRow& byRole(std::span<const LayoutRow> rows, Role role) {
     throw std::logic_error("no row has that role");
 }
 
-// A list of JSON values, each written by `item`.
-template <typename Rows, typename Item> std::string array(const Rows& rows, Item item) {
-    std::string out = "[";
-    for (const auto& row : rows) {
-        out += (out.size() > 1 ? ",\n  " : "\n  ") + item(row);
-    }
-    return out + "]";
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -63,51 +43,56 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     using hourvault::expected::typical;
-    const auto list = [](const main_window::ListPlace& place) {
-        return "{\"name\": " + quoted(place.name) + ", \"caption\": " +
-               quoted(byRole(main_window::controls, place.frame).accessibleText) +
-               ", \"prompt\": " + quoted(hourvault::expected::prompt(place.list)) +
-               ", \"missing\": " + quoted(hourvault::expected::message(place.list)) +
-               ", \"typical\": " + quoted(typical.choice(place.list)) + "}";
-    };
+    hourvault::JsonWriter json;
+    json.open('{').member("title", main_window::caption);
+    json.member("glossary", hourvault::glossaryWindow.caption);
+    json.member("about", hourvault::aboutWindow.caption);
+    // Each list: its name, the caption of the frame that names it, its prompt, what Calculate
+    // says of it, its choice in the typical request.
+    json.key("lists").open('[');
+    for (const main_window::ListPlace& place : main_window::listPlaces) {
+        json.open('{').member("name", place.name);
+        json.member("caption", byRole(main_window::controls, place.frame).accessibleText);
+        json.member("prompt", hourvault::expected::prompt(place.list));
+        json.member("missing", hourvault::expected::message(place.list));
+        json.member("typical", typical.choice(place.list)).close('}');
+    }
     // The result boxes, hours first, each with its unit label.
-    const auto result = [](Role role) {
+    json.close(']').key("results").open('[');
+    for (const Role role : {Role::hours, Role::days}) {
         const LayoutRow& box = byRole(main_window::resultControls, role);
-        std::string unit;
+        json.open('{').member("name", box.name).member("accessible", box.accessibleText);
         for (const LayoutRow& row : main_window::resultControls) {
-            unit = row.labelFor == role ? row.text : unit;
+            if (row.labelFor == role) {
+                json.member("unit", row.text);
+            }
         }
-        return "{\"name\": " + quoted(box.name) +
-               ", \"accessible\": " + quoted(box.accessibleText) + ", \"unit\": " + quoted(unit) +
-               ", \"typical\": " + quoted(role == Role::hours ? typical.hours : typical.days) + "}";
-    };
-    std::string pictures;
+        json.member("typical", role == Role::hours ? typical.hours : typical.days).close('}');
+    }
+    // Every picture by what it shows; each model's pictures; each glossary term and what it
+    // explains.
+    json.close(']').key("pictures").open('{');
     for (const LayoutRow& row : main_window::controls) {
         if (row.kind == ControlKind::picture) {
-            pictures += (pictures.empty() ? "" : ", ") + quoted(row.name) + ": " +
-                        quoted(row.accessibleText);
+            json.member(row.name, row.accessibleText);
         }
     }
-    // Each model's pictures, by what they show; and each glossary term with its explanation.
-    std::string models;
+    json.close('}').key("models").open('[');
     for (const auto& [role, model] : main_window::modelPictures) {
-        models += (models.empty() ? "[" : ", [") + std::to_string(static_cast<int>(model)) + ", " +
-                  quoted(byRole(main_window::controls, role).accessibleText) + "]";
+        json.open('[').value(static_cast<int>(model));
+        json.value(byRole(main_window::controls, role).accessibleText).close(']');
     }
-    std::string terms;
+    json.close(']').key("terms").open('{');
     for (const LayoutRow& row : hourvault::glossaryWindow.controls) {
         if (row.labelFor != Role::none) {
-            terms += (terms.empty() ? "" : ",\n  ") + quoted(trimmed(row.text)) + ": " +
-                     quoted(byRole(hourvault::glossaryWindow.controls, row.labelFor).text);
+            json.member(trimmed(row.text),
+                        byRole(hourvault::glossaryWindow.controls, row.labelFor).text);
         }
     }
-    std::ofstream out(argv[1]);
-    out << "{\"title\": " << quoted(main_window::caption)
-        << ",\n\"glossary\": " << quoted(hourvault::glossaryWindow.caption)
-        << ",\n\"about\": " << quoted(hourvault::aboutWindow.caption)
-        << ",\n\"lists\": " << array(main_window::listPlaces, list)
-        << ",\n\"results\": " << array(std::array{Role::hours, Role::days}, result)
-        << ",\n\"pictures\": {" << pictures << "},\n\"models\": [" << models
-        << "],\n\"terms\": {\n  " << terms << "}}\n";
-    return out ? 0 : 1;
+    json.close('}').close('}');
+    if (!json.save(argv[1])) {
+        std::perror(argv[1]);
+        return 1;
+    }
+    return 0;
 }
