@@ -2,6 +2,7 @@
 
 #include "settings.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -20,6 +21,9 @@ enum class Command : std::uint16_t {
     about,
 };
 inline constexpr std::size_t commandCount = 8;
+inline constexpr std::array<Command, commandCount> allCommands{
+    Command::clear, Command::exit, Command::model16,  Command::model9,
+    Command::ntsc,  Command::pal,  Command::glossary, Command::about};
 
 [[nodiscard]] constexpr std::size_t indexOf(Command command) {
     return static_cast<std::size_t>(command) - static_cast<std::size_t>(Command::clear);

@@ -85,16 +85,14 @@ void CalculatorWindow::connectEvents() {
             [this] { controller_.pressed(Button::calculate); });
     connect(controls_.clear, &QPushButton::clicked, this,
             [this] { controller_.pressed(Button::clear); });
-    for (std::size_t index = 0; index < commandCount; ++index) {
-        const auto command = static_cast<Command>(static_cast<std::size_t>(Command::clear) + index);
+    for (const Command command : allCommands) {
         connect(menus_.command(command), &QAction::triggered, this,
                 [this, command] { controller_.command(command); });
     }
 }
 
 void CalculatorWindow::showSettings(const Settings& settings) {
-    for (std::size_t index = 0; index < commandCount; ++index) {
-        const auto command = static_cast<Command>(static_cast<std::size_t>(Command::clear) + index);
+    for (const Command command : allCommands) {
         if (QAction* item = menus_.command(command); item->isCheckable()) {
             item->setChecked(checked(command, settings));
         }

@@ -9,26 +9,26 @@ namespace hourvault::win32 {
 // Owners of GDI objects and device contexts: each gives back what it holds when it goes, so no
 // path out of a drawing leaks one or leaves one selected.
 
-// A font, brush, pen or bitmap, deleted at the end.
-template <typename Handle> class GdiObject {
+// A handle owned alone: given back by `release` at the end, or when another takes its place.
+template <typename Handle, auto release> class Owned {
 public:
-    GdiObject() = default;
-    explicit GdiObject(Handle handle) : handle_(handle) {}
-    ~GdiObject() { reset(); }
-    GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    GdiObject& operator=(GdiObject&& other) noexcept {
+    Owned() = default;
+    explicit Owned(Handle handle) : handle_(handle) {}
+    ~Owned() { reset(); }
+    Owned(Owned&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+    Owned& operator=(Owned&& other) noexcept {
         if (this != &other) {
             reset(std::exchange(other.handle_, nullptr));
         }
         return *this;
     }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
+    Owned(const Owned&) = delete;
+    Owned& operator=(const Owned&) = delete;
 
     [[nodiscard]] Handle get() const { return handle_; }
     void reset(Handle handle = nullptr) {
         if (handle_ != nullptr) {
-            DeleteObject(handle_);
+            release(handle_);
         }
         handle_ = handle;
     }
@@ -36,31 +36,18 @@ public:
 private:
     Handle handle_ = nullptr;
 };
-using Font = GdiObject<HFONT>;
-using Brush = GdiObject<HBRUSH>;
-using Pen = GdiObject<HPEN>;
-using Bitmap = GdiObject<HBITMAP>;
 
-// An icon, destroyed at the end.
-class Icon {
-public:
-    Icon() = default;
-    explicit Icon(HICON icon) : icon_(icon) {}
-    ~Icon() { reset(); }
-    Icon(const Icon&) = delete;
-    Icon& operator=(const Icon&) = delete;
-
-    [[nodiscard]] HICON get() const { return icon_; }
-    void reset(HICON icon = nullptr) {
-        if (icon_ != nullptr) {
-            DestroyIcon(icon_);
-        }
-        icon_ = icon;
-    }
-
-private:
-    HICON icon_ = nullptr;
-};
+inline void deleteObject(HGDIOBJ object) {
+    DeleteObject(object);
+}
+inline void destroyIcon(HICON icon) {
+    DestroyIcon(icon);
+}
+using Font = Owned<HFONT, deleteObject>;
+using Brush = Owned<HBRUSH, deleteObject>;
+using Pen = Owned<HPEN, deleteObject>;
+using Bitmap = Owned<HBITMAP, deleteObject>;
+using Icon = Owned<HICON, destroyIcon>;
 
 // A window's device context (GetDC, GetWindowDC), released at the end.
 class WindowDc {
