@@ -1,28 +1,23 @@
 #include "calculator_window.h"
 
 #include "accessible_controls.h"
-#include "help_window.h"
 #include "list_leave_watch.h"
 #include "look.h"
 #include "main_window.h"
+#include "missing_data_box.h"
 #include "option_list.h"
 #include "pixels.h"
 #include "placement.h"
 #include "shortcut_forwarder.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QApplication>
-#include <QGridLayout>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPushButton>
-
-#include <algorithm>
 
 namespace hourvault {
 
@@ -49,13 +44,8 @@ CalculatorWindow::CalculatorWindow() {
 
     controls_ = buildMainLayout(*client);
     menus_ = buildMainMenus(*menuBar());
-    QList<QAction*> withShortcuts;
-    for (QAction* command : menus_.byCommand) {
-        if (!command->shortcut().isEmpty()) {
-            withShortcuts.append(command);
-        }
-    }
-    shortcuts_ = std::make_unique<ShortcutForwarder>(*this, withShortcuts);
+    shortcuts_ = std::make_unique<ShortcutForwarder>(
+        *this, QList<QAction*>(menus_.byCommand.begin(), menus_.byCommand.end()));
     connectEvents();
 
     controller_.startUp();
@@ -71,14 +61,13 @@ CalculatorWindow::~CalculatorWindow() {
     for (OptionList* option : controls_.lists) {
         option->blockSignals(true);
     }
-    delete helpWindow_;
 }
 
 void CalculatorWindow::connectEvents() {
     leaveWatch_ = new ListLeaveWatch(*this, controls_.lists, {controls_.calculate, controls_.clear},
                                      controller_);
     for (const ListId id : allLists) {
-        connect(&list(id), &OptionList::entryChosen, this,
+        connect(&controls_.list(id), &OptionList::entryChosen, this,
                 [this, id] { controller_.entryChosen(id); });
     }
     connect(controls_.calculate, &QPushButton::clicked, this,
@@ -112,15 +101,7 @@ void CalculatorWindow::enableCommands(bool enabled) {
 }
 
 void CalculatorWindow::openHelpWindow(HelpWindowKind which) {
-    HelpWindow* window = which == HelpWindowKind::about ? static_cast<HelpWindow*>(new AboutWindow)
-                                                        : new GlossaryWindow;
-    helpWindow_ = window;
-    connect(window, &HelpWindow::dismissed, this,
-            [this, window] { returnFromHelpWindow(*window); });
-    focusBeforeHelp_ = focusWidget();
-    centreOnScreen(*window, screen());
-    hide();
-    window->show();
+    help_.open(which);
 }
 
 void CalculatorWindow::endProgram() {
@@ -128,72 +109,45 @@ void CalculatorWindow::endProgram() {
 }
 
 std::string CalculatorWindow::resultText(ResultBox box) const {
-    return (box == ResultBox::hours ? controls_.hours : controls_.days)->text().toStdString();
+    return controls_.result(box).text().toStdString();
 }
 
 std::string CalculatorWindow::decimalSeparator() const {
     return QLocale().decimalPoint().toStdString();
 }
 
-void CalculatorWindow::returnFromHelpWindow(HelpWindow& window) {
-    controller_.helpWindowClosed();
-    show();
-    activateWindow();
-    if (focusBeforeHelp_) {
-        focusBeforeHelp_->setFocus(Qt::OtherFocusReason);
-    }
-    window.deleteLater();
-}
-
-OptionList& CalculatorWindow::list(ListId id) const {
-    return *controls_.lists.at(indexOf(id));
-}
-
 int CalculatorWindow::selectionIndex(ListId id) const {
-    return list(id).currentIndex();
+    return controls_.list(id).currentIndex();
 }
 
 std::string CalculatorWindow::shownText(ListId id) const {
-    return list(id).currentText().toStdString();
+    return controls_.list(id).currentText().toStdString();
 }
 
 void CalculatorWindow::clearList(ListId id) {
-    list(id).clearEntries();
+    controls_.list(id).clearEntries();
 }
 
 void CalculatorWindow::appendEntry(ListId id, std::string_view text) {
-    list(id).appendEntry(toQString(text));
+    controls_.list(id).appendEntry(toQString(text));
 }
 
 void CalculatorWindow::setShownText(ListId id, std::string_view text) {
-    list(id).showText(toQString(text));
+    controls_.list(id).showText(toQString(text));
 }
 
 void CalculatorWindow::setResultText(ResultBox box, std::string_view text) {
-    (box == ResultBox::hours ? controls_.hours : controls_.days)->setText(toQString(text));
+    controls_.result(box).setText(toQString(text));
 }
 
 void CalculatorWindow::focusList(ListId id) {
     // As Tab does, so that typing replaces what the list shows.
-    list(id).setFocus(Qt::OtherFocusReason);
-    list(id).lineEdit()->selectAll();
+    controls_.list(id).setFocus(Qt::OtherFocusReason);
+    controls_.list(id).lineEdit()->selectAll();
 }
 
 void CalculatorWindow::showMessage(std::string_view text, std::string_view title) {
-    QMessageBox box(QMessageBox::NoIcon, toQString(title), toQString(text), QMessageBox::Ok, this);
-    box.setObjectName(QStringLiteral("missingData"));
-    // No icon, not even the style's on the OK button.
-    box.button(QMessageBox::Ok)->setIcon(QIcon());
-    // A window manager puts the title beside its own icon and buttons, in a larger bold font:
-    // a box as narrow as a short message would show it cut off.
-    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
-        QFont titleFont = box.font();
-        titleFont.setBold(true);
-        const int title = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle());
-        const int width = title * 3 / 2 + 150;
-        grid->addItem(new QSpacerItem(width, 0), grid->rowCount(), 0, 1, grid->columnCount());
-    }
-    box.exec();
+    showMissingDataBox(*this, toQString(text), toQString(title));
 }
 
 } // namespace hourvault

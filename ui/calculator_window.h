@@ -1,17 +1,16 @@
 #pragma once
 
+#include "help_handoff.h"
 #include "main_layout.h"
 #include "main_menus.h"
 #include "main_window_controller.h"
 
 #include <QMainWindow>
-#include <QPointer>
 
 #include <memory>
 
 namespace hourvault {
 
-class HelpWindow;
 class ListLeaveWatch;
 class ShortcutForwarder;
 
@@ -46,17 +45,14 @@ private:
     [[nodiscard]] std::string resultText(ResultBox box) const override;
     [[nodiscard]] std::string decimalSeparator() const override;
 
-    [[nodiscard]] OptionList& list(ListId id) const;
     void connectEvents();
-    void returnFromHelpWindow(HelpWindow& window);
 
     MainWindowController controller_{*this};
     MainControls controls_;
     MainMenus menus_;
     std::unique_ptr<ShortcutForwarder> shortcuts_;
     ListLeaveWatch* leaveWatch_ = nullptr;
-    QPointer<HelpWindow> helpWindow_;
-    QPointer<QWidget> focusBeforeHelp_;
+    HelpHandoff help_{*this, [this] { controller_.helpWindowClosed(); }};
 };
 
 } // namespace hourvault

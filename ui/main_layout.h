@@ -2,6 +2,7 @@
 
 #include "control_table.h"
 #include "lists.h"
+#include "window_primitives.h"
 
 #include <array>
 
@@ -23,6 +24,11 @@ struct MainControls {
     QPushButton* clear = nullptr;
     QLabel* format = nullptr;
     BuiltControls byRole;
+
+    [[nodiscard]] OptionList& list(ListId id) const { return *lists.at(indexOf(id)); }
+    [[nodiscard]] QLineEdit& result(ResultBox box) const {
+        return *(box == ResultBox::hours ? hours : days);
+    }
 };
 
 // Fills the client area with every frame, list, box, button, label and picture, in their
