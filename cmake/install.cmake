@@ -10,7 +10,8 @@ install(FILES ${hourvault_assets}/${HOURVAULT_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${hourvault_assets}/${HOURVAULT_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-foreach(icon IN LISTS HOURVAULT_ICONS)
+hourvault_assets(theme NAMES ICON_THEME)
+foreach(icon IN LISTS theme)
     get_filename_component(size ${icon} NAME_WE)
     install(FILES ${hourvault_assets}/${icon}
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}/apps
