@@ -1,5 +1,6 @@
 #include "look.h"
 
+#include "dialog_font.h"
 #include "pixels.h"
 
 #include <QPalette>
@@ -17,9 +18,9 @@ void paintChrome(QWidget& widget, const Look& look) {
 }
 
 QFont dialogFont() {
-    QFont font(QStringLiteral("Liberation Sans"));
+    QFont font(QString::fromUtf8(layoutFont.standIn));
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(10);
+    font.setPixelSize(layoutFont.standInPixels);
     return font;
 }
 

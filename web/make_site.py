@@ -68,7 +68,7 @@ class Site:
         self.tables = json.loads(arguments.tables.read_text())
         self.main = self.tables["main"]
         self.rules = []  # CSS for the desktop width: each control's place
-        self.base = []  # CSS for every width: the pictures' boxes
+        self.base = []  # CSS for every width: the font, the pictures' boxes
         self.pictures = set()
 
     def rule(self, selector, css, every_width=False):
@@ -219,6 +219,9 @@ class Site:
         self.rule(f"#{main['name']}", f"width:{client['width']}px;margin-left:max(0px,"
                   f"round(down,50% - {client['width'] / 2}px,1px))")
         self.rule(".client", f"height:{client['height']}px")
+        font = self.tables["dialogFont"]
+        self.rule("body", f"font:{font['pixels']}px/{font['line']}px \"{font['family']}\","
+                  "Arial,Helvetica,sans-serif", every_width=True)
         self.rule(".client>*,.frame>*,.pictures>*,.photo>*", "position:absolute")
         self.rule(".pictures,.photo", "display:contents")
         # Frames in the focus order, so that a phone shows them in it: the buttons, the lists,

@@ -1,6 +1,7 @@
 // Writes the windows' tables as JSON for the page's build: every control with its place in CSS
 // pixels, the menus, the help windows and the lists' prompts. Run by node at build time.
 
+#include "dialog_font.h"
 #include "help_windows.h"
 #include "json_writer.h"
 #include "main_window.h"
@@ -226,6 +227,11 @@ int main(int argc, char** argv) {
     JsonWriter json;
     json.open('{');
     mainWindow(json);
+    json.key("dialogFont").open('{');
+    json.member("family", hourvault::layoutFont.standIn);
+    json.member("pixels", hourvault::layoutFont.standInPixels);
+    json.member("line", hourvault::layoutFont.linePixels);
+    json.close('}');
     menus(json);
     json.key("buttons").open('{');
     json.member("calculate", static_cast<int>(hourvault::Button::calculate));

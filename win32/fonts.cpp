@@ -1,5 +1,6 @@
 #include "fonts.h"
 
+#include "dialog_font.h"
 #include "dpi.h"
 #include "frame.h"
 #include "gdi.h"
@@ -12,8 +13,6 @@
 namespace hourvault::win32 {
 
 namespace {
-
-constexpr wchar_t dialogFamily[] = L"Microsoft Sans Serif";
 
 HFONT fontOfHeight(const wchar_t* family, LONG pixels, bool bold) {
     LOGFONTW font{};
@@ -96,8 +95,9 @@ HFONT makeFont(const wchar_t* family, double points, bool bold, UINT dpi) {
 }
 
 DialogFonts::DialogFonts(std::span<const LayoutRow> controls, UINT dpi) {
-    const LONG height = std::lround(8.0 * dpi / 72.0);
-    owned_.emplace_back(fontOfHeight(dialogFamily, height, false));
+    const std::wstring family = wide(layoutFont.family);
+    const LONG height = std::lround(layoutFont.points * dpi / 72.0);
+    owned_.emplace_back(fontOfHeight(family.c_str(), height, false));
     const auto texts = [&controls](ControlKind kind) {
         std::vector<const LayoutRow*> found;
         for (const LayoutRow& control : controls) {
@@ -120,7 +120,7 @@ DialogFonts::DialogFonts(std::span<const LayoutRow> controls, UINT dpi) {
         }
         Font lowered;
         for (LONG lower = height - 1; lower >= height * 3 / 4; --lower) {
-            lowered.reset(fontOfHeight(dialogFamily, lower, false));
+            lowered.reset(fontOfHeight(family.c_str(), lower, false));
             if (allFit(lowered.get(), fitted)) {
                 break;
             }
