@@ -4,9 +4,12 @@
 #include "lists.h"
 #include "main_window.h"
 
+#include <windows.h>
+
 #include <cstddef>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace hourvault::win32 {
 
@@ -31,29 +34,18 @@ inline constexpr int helpControlsFirstId = 2000;
 
 // The name of the control with the number in the main window or a help window; empty for
 // none.
-[[nodiscard]] inline std::string_view controlName(int id, const HelpWindowSpec* help = nullptr) {
-    const auto row = [id](int first, std::size_t rows) {
-        return id >= first && static_cast<std::size_t>(id - first) < rows
-                   ? static_cast<std::size_t>(id - first)
-                   : rows;
-    };
-    if (help != nullptr) {
-        const std::size_t at = row(helpControlsFirstId, help->controls.size());
-        return at < help->controls.size() ? help->controls[at].name : "";
-    }
-    if (const std::size_t at = row(mainControlsFirstId, main_window::controls.size());
-        at < main_window::controls.size()) {
-        return main_window::controls.at(at).name;
-    }
-    if (const std::size_t at = row(resultControlsFirstId, main_window::resultControls.size());
-        at < main_window::resultControls.size()) {
-        return main_window::resultControls.at(at).name;
-    }
-    if (const std::size_t at = row(listsFirstId, main_window::listPlaces.size());
-        at < main_window::listPlaces.size()) {
-        return main_window::listPlaces.at(at).name;
-    }
-    return "";
-}
+[[nodiscard]] std::string_view controlName(int id, const HelpWindowSpec* help = nullptr);
+
+// The window's controls that have a name, in their stacking order, each with its name: how the
+// tests, the reader and the benchmarks find a control, by what it is called.
+struct NamedControl {
+    std::string_view name;
+    HWND control;
+};
+[[nodiscard]] std::vector<NamedControl> namedControls(HWND window,
+                                                      const HelpWindowSpec* help = nullptr);
+// The window's control of that name; null if it has none.
+[[nodiscard]] HWND controlNamed(HWND window, std::string_view name,
+                                const HelpWindowSpec* help = nullptr);
 
 } // namespace hourvault::win32

@@ -121,15 +121,7 @@ void OptionList::showText(const std::wstring& text) {
 
 std::wstring OptionList::text() const {
     // A pick is reported before the field shows its entry.
-    if (chosen_ >= 0) {
-        const auto length = SendMessageW(combo_, CB_GETLBTEXTLEN, static_cast<WPARAM>(chosen_), 0);
-        std::wstring entry(static_cast<std::size_t>(std::max<LRESULT>(length, 0)) + 1, L'\0');
-        SendMessageW(combo_, CB_GETLBTEXT, static_cast<WPARAM>(chosen_),
-                     reinterpret_cast<LPARAM>(entry.data()));
-        entry.resize(static_cast<std::size_t>(std::max<LRESULT>(length, 0)));
-        return entry;
-    }
-    return windowText(combo_);
+    return chosen_ >= 0 ? entryText(combo_, chosen_) : windowText(combo_);
 }
 
 void OptionList::selectText() const {

@@ -1,5 +1,7 @@
 #include "text.h"
 
+#include <algorithm>
+
 namespace hourvault::win32 {
 
 std::wstring wide(std::string_view text) {
@@ -31,6 +33,25 @@ std::wstring windowText(HWND window) {
     text.resize(static_cast<std::size_t>(
         GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
     return text;
+}
+
+std::wstring entryText(HWND combo, int entry) {
+    const auto length =
+        std::max<LRESULT>(SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(entry), 0), 0);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(entry),
+                 reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
+std::vector<std::wstring> entryTexts(HWND combo) {
+    std::vector<std::wstring> texts;
+    const auto count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
+    for (int entry = 0; entry < count; ++entry) {
+        texts.push_back(entryText(combo, entry));
+    }
+    return texts;
 }
 
 } // namespace hourvault::win32

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace hourvault::win32 {
 
@@ -13,5 +14,8 @@ namespace hourvault::win32 {
 
 // A window's text, whatever its length.
 [[nodiscard]] std::wstring windowText(HWND window);
+// The text of a drop-down list's entry (a combo box's), and of all of them in order.
+[[nodiscard]] std::wstring entryText(HWND combo, int entry);
+[[nodiscard]] std::vector<std::wstring> entryTexts(HWND combo);
 
 } // namespace hourvault::win32
