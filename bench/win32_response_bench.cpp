@@ -13,22 +13,13 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <string_view>
 #include <vector>
 
 namespace {
 
 using hourvault::ListId;
 
-HWND named(HWND window, std::string_view name) {
-    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        if (hourvault::win32::controlName(GetDlgCtrlID(child)) == name) {
-            return child;
-        }
-    }
-    return nullptr;
-}
+using hourvault::win32::controlNamed;
 
 void repaint() {
     MSG message{};
@@ -52,7 +43,7 @@ void answerPick(HWND window, HWND combo, int id) {
 
 void pickTypical(HWND window) {
     for (const ListId list : hourvault::allLists) {
-        HWND combo = named(window, hourvault::main_window::objectName(list));
+        HWND combo = controlNamed(window, hourvault::main_window::objectName(list));
         const std::wstring text = hourvault::win32::wide(hourvault::expected::typical.choice(list));
         select(combo,
                static_cast<int>(SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
@@ -97,9 +88,9 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*argu
     repaint();
     pickTypical(window);
     constexpr int rounds = 500;
-    HWND calculate = named(window, "cmdCalculate");
+    HWND calculate = controlNamed(window, "cmdCalculate");
     const int calculateId = GetDlgCtrlID(calculate);
-    HWND hours = named(window, "txtHours");
+    HWND hours = controlNamed(window, "txtHours");
     report("Calculate", time(
                             rounds, [hours](int) { SetWindowTextW(hours, L""); },
                             [window, calculate, calculateId](int) {
@@ -114,7 +105,7 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*argu
     }
     for (const ListId list : {ListId::cameras, ListId::resolution}) {
         pickTypical(window);
-        HWND combo = named(window, hourvault::main_window::objectName(list));
+        HWND combo = controlNamed(window, hourvault::main_window::objectName(list));
         const int id = GetDlgCtrlID(combo);
         report(list == ListId::cameras ? "camera pick" : "resolution pick",
                time(

@@ -74,12 +74,8 @@ std::string place(HWND window) {
 
 std::string entriesOf(HWND list) {
     std::string out = "[";
-    const auto count = SendMessageW(list, CB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        std::wstring entry(std::size_t(SendMessageW(list, CB_GETLBTEXTLEN, i, 0)) + 1, L'\0');
-        entry.resize(std::size_t(
-            SendMessageW(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry.data()))));
-        out += (i > 0 ? "," : "") + quoted(entry);
+    for (const std::wstring& entry : win32::entryTexts(list)) {
+        out += (out.size() > 1 ? "," : "") + quoted(entry);
     }
     return out + "]";
 }
@@ -135,12 +131,7 @@ std::string accessibleOf(HWND window) {
 std::string controlsOf(HWND window, const HelpWindowSpec* help, HWND focus, bool accessible) {
     std::string out = "{";
     bool first = true;
-    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        const std::string_view name = win32::controlName(GetDlgCtrlID(child), help);
-        if (name.empty()) {
-            continue;
-        }
+    for (const auto& [name, child] : win32::namedControls(window, help)) {
         const std::wstring kind = className(child);
         out += std::string(first ? "" : ",") + "\"" + std::string(name) +
                "\":{\"kind\":" + quoted(kind) + ",\"text\":" + quoted(textOf(child)) +
