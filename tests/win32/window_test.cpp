@@ -5,12 +5,15 @@
 #include "dpi.h"
 #include "expected_help_texts.h"
 #include "expected_places.h"
+#include "menus.h"
+#include "message_loop.h"
 #include "program_services.h"
 #include "window_cases.h"
 #include "window_driver.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
@@ -517,13 +520,7 @@ TEST_F(WindowTest, HelpWindowsTakeTheWindowsPlaceAndGiveItBack) {
         EXPECT_EQ(GetWindow(shown, GW_OWNER), nullptr);
         for (const auto& [window, name, text] : expected::helpTexts) {
             if (std::string_view(window) == help->name) {
-                const auto row = std::find_if(
-                    help->controls.begin(), help->controls.end(),
-                    [name](const LayoutRow& spec) { return std::string_view(spec.name) == name; });
-                EXPECT_EQ(windowText(GetDlgItem(shown, win32::helpControlsFirstId +
-                                                           int(row - help->controls.begin()))),
-                          wide(text))
-                    << name;
+                EXPECT_EQ(windowText(win32::controlNamed(shown, name, help)), wide(text)) << name;
             }
         }
         HWND ok = GetFocus();
