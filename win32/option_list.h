@@ -75,6 +75,8 @@ private:
     // is); the height the text area got.
     LRESULT fitField(int width, int height, LRESULT fieldHeight);
 
+    static constexpr int visibleEntries = 16; // the most the drop-down shows at once
+
     HWND combo_ = nullptr;
     WNDPROC boxProcedure_ = nullptr;
     WNDPROC fieldProcedure_ = nullptr;
