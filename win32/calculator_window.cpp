@@ -2,25 +2,11 @@
 
 #include "main_menus.h"
 
-#include "centred_line.h"
-#include "control_ids.h"
 #include "decimal_separator.h"
 #include "dpi.h"
 #include "dpi_messages.h"
-#include "fonts.h"
-#include "frame.h"
-#include "menus.h"
 #include "message_loop.h"
-#include "pictures.h"
 #include "text.h"
-#include "window_class.h"
-
-#include <oleacc.h>
-
-#include <algorithm>
-#include <cstdint>
-#include <utility>
-#include <vector>
 
 namespace hourvault::win32 {
 
@@ -35,8 +21,7 @@ constexpr UINT firstPainted = WM_APP + 2;
 
 } // namespace
 
-CalculatorWindow::CalculatorWindow()
-    : chromeBrush_(CreateSolidBrush(colourOf(main_window::look.background))) {
+CalculatorWindow::CalculatorWindow() {
     static const bool registered =
         registerWindowClass(mainWindowClass, ownedProcedure<CalculatorWindow>, true);
     if (!registered) {
@@ -64,11 +49,9 @@ CalculatorWindow::CalculatorWindow()
     layout_.create(window_, dpi, controller_.settings(), names_);
     // Start-up: NTSC and the 16-channel model, every list rebuilt and showing its prompt.
     controller_.startUp();
-    for (OptionList& option : layout_.lists()) {
-        option.drawHeld();
-    }
-    setIcons(dpi);
-    lastFocus_ = layout_.control(Role::calculate);
+    layout_.drawHeld();
+    icons_.show(window_, dpi);
+    input_.remember(layout_.control(Role::calculate));
     setShortcuts(window_, shortcuts_);
 }
 
@@ -100,23 +83,7 @@ void CalculatorWindow::layOut(UINT dpi) {
     const SIZE outer = windowSize(dpi);
     SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    setIcons(dpi);
-}
-
-void CalculatorWindow::setIcons(UINT dpi) {
-    // The window class's icons are those for 96 dots per inch.
-    const bool classIcons = std::exchange(iconsDpi_, dpi) == dpi;
-    if (classIcons) {
-        return;
-    }
-    // The icons at this resolution, in place of those loaded here before, if any.
-    for (const int kind : {ICON_BIG, ICON_SMALL}) {
-        if (HICON icon = loadProgramIcon(kind, dpi)) {
-            SendMessageW(window_, WM_SETICON, static_cast<WPARAM>(kind),
-                         reinterpret_cast<LPARAM>(icon));
-            icons_.at(kind == ICON_BIG ? 0 : 1).reset(icon);
-        }
-    }
+    icons_.show(window_, dpi);
 }
 
 void CalculatorWindow::showSettings(const Settings& settings) {
@@ -152,7 +119,7 @@ void CalculatorWindow::returnFromHelpWindow() {
     controller_.helpWindowClosed();
     ShowWindow(window_, SW_SHOW);
     SetForegroundWindow(window_);
-    SetFocus(lastFocus_);
+    input_.giveFocusBack();
     PostMessageW(window_, helpWindowGone, 0, 0);
 }
 
@@ -168,47 +135,6 @@ std::string CalculatorWindow::decimalSeparator() const {
     return win32::decimalSeparator();
 }
 
-void CalculatorWindow::controlEvent(int id, int code, HWND sender) {
-    if (const auto which = listOf(id)) {
-        OptionList& option = layout_.list(*which);
-        switch (option.onNotification(code)) {
-        case OptionList::Event::picked:
-            controller_.entryChosen(*which);
-            return;
-        case OptionList::Event::edited:
-            controller_.textArrived(*which, option.hasFocus());
-            return;
-        case OptionList::Event::focused:
-            lastFocus_ = option.hwnd();
-            controller_.focusArrived(*which);
-            return;
-        case OptionList::Event::none:
-            return;
-        }
-    }
-    const bool button =
-        sender == layout_.control(Role::calculate) || sender == layout_.control(Role::clear);
-    if ((button && code == BN_SETFOCUS) || (!button && code == EN_SETFOCUS)) {
-        lastFocus_ = sender;
-        controller_.focusArrived(std::nullopt);
-        return;
-    }
-    if (button && code == BN_CLICKED) {
-        controller_.pressed(sender == layout_.control(Role::calculate) ? Button::calculate
-                                                                       : Button::clear);
-    }
-}
-
-void CalculatorWindow::menuCommand(Command command) {
-    // A shortcut may come while a drop-down is open: it closes first.
-    if (controller_.takesInput()) {
-        for (const OptionList& option : layout_.lists()) {
-            option.closeDropDown();
-        }
-    }
-    controller_.command(command);
-}
-
 LRESULT CalculatorWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
@@ -216,39 +142,20 @@ LRESULT CalculatorWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             return 0;
         }
         if (lParam != 0) {
-            controlEvent(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+            input_.controlEvent(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
         } else {
-            menuCommand(static_cast<Command>(LOWORD(wParam)));
+            input_.menuCommand(static_cast<Command>(LOWORD(wParam)));
         }
-        for (OptionList& option : layout_.lists()) {
-            option.drawHeld();
-        }
+        layout_.drawHeld();
         return 0;
-    case WM_CTLCOLORSTATIC: {
-        auto* target = reinterpret_cast<HDC>(wParam);
-        auto* from = reinterpret_cast<HWND>(lParam);
-        if (from == layout_.control(Role::hours) || from == layout_.control(Role::days)) {
-            // Read-only boxes keep the desktop's colours for a text field.
-            SetTextColor(target, GetSysColor(COLOR_WINDOWTEXT));
-            SetBkColor(target, GetSysColor(COLOR_WINDOW));
-            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
-        }
-        return labelColours(target,
-                            main_window::lookOf(from == layout_.control(Role::format)
-                                                    ? ControlKind::formatLabel
-                                                    : ControlKind::label),
-                            chromeBrush_.get());
-    }
+    case WM_CTLCOLORSTATIC:
+        return colours_.of(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), layout_);
     case WM_ERASEBKGND:
-        return eraseWith(window_, reinterpret_cast<HDC>(wParam), chromeBrush_.get());
+        return colours_.erase(window_, reinterpret_cast<HDC>(wParam));
     case WM_ACTIVATE:
     case WM_SETFOCUS:
-        // The focus goes back where it last was, as in a dialog, when the window comes back
-        // without it: after another window, a message box or a minimise, however those came.
-        if ((message == WM_SETFOCUS || LOWORD(wParam) != WA_INACTIVE) && lastFocus_ != nullptr) {
-            if (HWND focus = GetFocus(); focus == nullptr || !IsChild(window_, focus)) {
-                SetFocus(lastFocus_);
-            }
+        if (message == WM_SETFOCUS || LOWORD(wParam) != WA_INACTIVE) {
+            input_.windowReturned(window_);
         }
         return 0;
     case WM_DPICHANGED:
@@ -266,13 +173,7 @@ LRESULT CalculatorWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         // goes on (as the tests do, a window each).
         const bool byOwner = closing_;
         closing_ = true;
-        for (const OptionList& option : layout_.lists()) {
-            names_.forget(option.hwnd());
-            names_.forget(option.field());
-        }
-        for (HWND control : layout_.controls()) {
-            names_.forget(control);
-        }
+        layout_.forgetNames(names_);
         if (!byOwner) {
             PostQuitMessage(0);
         }
@@ -284,9 +185,7 @@ LRESULT CalculatorWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         window_ = nullptr;
         const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
         // The window no longer shows its icons.
-        for (Icon& icon : icons_) {
-            icon.reset();
-        }
+        icons_.release();
         return result;
     }
     default:

@@ -1,21 +1,17 @@
 #pragma once
 
 #include "accessible_names.h"
-#include "fonts.h"
-#include "gdi.h"
 #include "help_window.h"
+#include "main_colours.h"
+#include "main_icons.h"
+#include "main_input.h"
 #include "main_layout.h"
-#include "main_window.h"
 #include "main_window_controller.h"
-#include "menus.h"
-
 #include "window_class.h"
 
 #include <windows.h>
 
-#include <array>
 #include <memory>
-#include <vector>
 
 namespace hourvault::win32 {
 
@@ -55,26 +51,21 @@ private:
     friend LRESULT CALLBACK ownedProcedure<CalculatorWindow>(HWND, UINT, WPARAM, LPARAM);
     void attach(HWND window) { window_ = window; }
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    // Every place, font and picture for a new resolution, and the window's size.
+    // Every place, font and picture for a new resolution, and the window's size and icons.
     void layOut(UINT dpi);
-    // The window's icons for a resolution.
-    void setIcons(UINT dpi);
     // The window's outer size at a resolution.
     [[nodiscard]] static SIZE windowSize(UINT dpi);
-    void controlEvent(int id, int code, HWND control);
-    void menuCommand(Command command);
     void returnFromHelpWindow();
 
     MainWindowController controller_{*this};
     AccessibleNames names_;
     HWND window_ = nullptr;
     MainLayout layout_;
+    MainInput input_{layout_, controller_};
     HMENU menu_ = nullptr;
     HACCEL shortcuts_ = nullptr;
-    UINT iconsDpi_ = standardDpi; // the resolution the window's icons are for
-    Brush chromeBrush_;
-    std::array<Icon, 2> icons_; // big and small, at the resolution in force
-    HWND lastFocus_ = nullptr;  // the control that last held the focus, to give it back to
+    MainColours colours_;
+    MainIcons icons_;
     std::unique_ptr<HelpWindow> helpWindow_;
     bool closing_ = false;
 };

@@ -217,12 +217,19 @@ void MainLayout::layOut(UINT dpi) {
     }
 }
 
-std::vector<HWND> MainLayout::controls() const {
-    std::vector<HWND> all;
-    for (const Placed& placed : placed_) {
-        all.push_back(placed.control);
+void MainLayout::drawHeld() {
+    for (OptionList& option : lists_) {
+        option.drawHeld();
     }
-    return all;
+}
+
+void MainLayout::forgetNames(const AccessibleNames& names) const {
+    for (const OptionList& option : lists_) {
+        names.forget(option.field());
+    }
+    for (const Placed& placed : placed_) {
+        names.forget(placed.control);
+    }
 }
 
 HFONT MainLayout::fontOf(HWND control) const {

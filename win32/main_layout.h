@@ -33,8 +33,10 @@ public:
     [[nodiscard]] OptionList& list(ListId id) { return lists_.at(indexOf(id)); }
     [[nodiscard]] const OptionList& list(ListId id) const { return lists_.at(indexOf(id)); }
     [[nodiscard]] std::array<OptionList, 6>& lists() { return lists_; }
-    // Every control but the lists, which lists() gives.
-    [[nodiscard]] std::vector<HWND> controls() const;
+    // The lists' changes held while an event was handled, drawn.
+    void drawHeld();
+    // Before the controls go: the service keeps their names until then.
+    void forgetNames(const AccessibleNames& names) const;
 
 private:
     [[nodiscard]] HFONT fontOf(HWND control) const;
