@@ -53,7 +53,7 @@ KEYS = ("cameras", "resolution", "quality", "rate", "audio", "disk")
 LISTS = {key: row["caption"] for key, row in zip(KEYS, FACTS["lists"])}
 NAMES = {key: row["name"] for key, row in zip(KEYS, FACTS["lists"])}
 PROMPTS = {key: row["prompt"] for key, row in zip(KEYS, FACTS["lists"])}
-MISSING = {key: row["missing"] for key, row in zip(KEYS, FACTS["lists"])}
+MISSING = {key: row["message"] for key, row in zip(KEYS, FACTS["lists"])}
 TYPICAL = {key: row["typical"] for key, row in zip(KEYS, FACTS["lists"])}
 # Both result boxes by what they are named, with the typical request's results.
 RESULTS = {box["accessible"]: box["typical"] for box in FACTS["results"]}

@@ -5,7 +5,7 @@ shared headers, through the JSON the build writes), the typical request, the lay
 and phone widths, the help views, the shortcuts, Exit, an offline start and an accessibility
 audit.
 
-Usage: page_test.py --site FOLDER --cases window_cases.json --tables page_tables.json
+Usage: page_test.py --site FOLDER --cases window_facts.json --tables page_tables.json
                     --axe axe.min.js [--shots FOLDER] [unittest arguments]
 """
 import argparse
@@ -43,7 +43,7 @@ TABLES = json.loads(ARGS.tables.read_text())
 LISTS = [entry["name"] for entry in CASES["lists"]]  # in the order Calculate checks them
 CAMERAS, RESOLUTION, QUALITY, RATE, AUDIO, DISK = range(6)
 TYPICAL = [entry["typical"] for entry in CASES["lists"]]
-TYPICAL_RESULTS = [CASES["typical"]["hours"], CASES["typical"]["days"]]
+TYPICAL_RESULTS = [box["typical"] for box in CASES["results"]]  # hours, days
 NO_RESULTS = ["", ""]
 # Each control of the focus order by its name, from its role.
 NAMES = {row["role"]: row["name"] for row in TABLES["main"]["controls"]
