@@ -1,10 +1,11 @@
 #pragma once
 
 #include "calculator.h"
-#include "window_primitives.h"
+#include "main_window_controller.h"
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -28,8 +29,9 @@ struct FakeList {
     }
 };
 
-// A window in memory. The calls the calculator makes are logged; what a user does is not.
-class FakeWindow final : public hourvault::WindowPrimitives {
+// A window in memory. The calls the calculator and the controller make are logged; what a user
+// does is not, and what happens while a message box is up is up to the test.
+class FakeWindow final : public hourvault::MainWindowOperations {
 public:
     // Leftovers of the initial layout, which start-up must replace.
     FakeWindow() { lists.fill({{"Combo1"}, "Combo1", 0}); }
@@ -56,7 +58,25 @@ public:
     void showMessage(std::string_view text, std::string_view title) override {
         titles.emplace_back(title);
         log.push_back("message " + std::string(text));
+        if (whileMessageShows) {
+            whileMessageShows();
+        }
     }
+    void showSettings(const hourvault::Settings& settings) override {
+        log.push_back(std::string("settings ") + (settings.isNtsc() ? "NTSC " : "PAL ") +
+                      std::to_string(settings.channelCount()));
+    }
+    void enableCommands(bool enabled) override {
+        log.emplace_back(enabled ? "commands on" : "commands off");
+    }
+    void openHelpWindow(hourvault::HelpWindowKind which) override {
+        log.emplace_back(which == hourvault::HelpWindowKind::about ? "about" : "glossary");
+    }
+    void endProgram() override { log.emplace_back("end"); }
+    [[nodiscard]] std::string resultText(hourvault::ResultBox box) const override {
+        return box == hourvault::ResultBox::hours ? hours : days;
+    }
+    [[nodiscard]] std::string decimalSeparator() const override { return ","; }
     // Typing leaves no selection.
     void type(ListId list, std::string_view text) { (*this)[list].set(-1, text); }
 
@@ -74,6 +94,7 @@ public:
     std::string days = "Text2";
     Texts log;
     Texts titles;
+    std::function<void()> whileMessageShows;
 };
 
 const Texts cifQualities{"Q7 (11KB)", "Q6 (10KB)", "Q5 (9KB)", "Q4 (8KB)",
