@@ -244,25 +244,6 @@ def glossary_and_taskbar(run):  # each term labels its explanation, which is lab
     run.check("the main window back as it was", choices=TYPICAL, results=RESULTS,
               focus="Calculate")
 
-def menu_bar_path(run):  # a command by the menu bar's keys is no leaving of the list; Calculate
-    # is, and checks the list before the Missing Data box: the typed "89" gives way, results go.
-    typical_request(run, shot=False)
-    click(run.entry("cameras"))
-    keys("End", "9")
-    run.check("9 typed after the 8", cameras="89")
-    keys("alt", "Right", "Right", "Right", "Down", "Return")
-    run.answer(run.opened(GLOSSARY))
-    run.check("the Glossary by keys, and back", cameras="89", results=RESULTS)
-    model = run.menu("Model", "TX-4090 (9 channel)")
-    keys("Escape")
-    expect("the Model menu closed", lambda: has(model.get_parent(), State.SHOWING), False)
-    click(run.buttons["Calculate"])
-    message = run.missing("cameras")
-    run.check("the cameras list checked first", cameras=PROMPTS["cameras"], results=BLANK)
-    run.answer(message)
-    keys(*["Down"] * 8, "shift+Tab", "Down")  # the cameras, then the rate list they rebuilt
-    run.check("8 cameras and 7 a second picked again", choices=TYPICAL)
-
 def assistive_actions(run):
     # As an assistive tool works: a press acts as a click does, text it sets while no one types
     # in the list is checked at once, and nothing gets past the Missing Data box.
@@ -377,7 +358,7 @@ def on_wayland(run):  # natively, with no X: read and pressed through AT-SPI alo
         act(named(run.main, Role.MENU_ITEM)["Exit"])
     expect("the exit status", run.process.poll, 0)
 
-X11 = (start, typical_request, glossary_and_taskbar, menu_bar_path, assistive_actions,
+X11 = (start, typical_request, glossary_and_taskbar, assistive_actions,
        pal_and_double_click, about, exit_program)
 RUNS = [("no-display", lambda run: None, (no_display,)), ("no-wm", lambda run: None, X11),
         ("openbox", openbox, (*X11, russian_layout)), ("wayland", weston, (on_wayland,))]

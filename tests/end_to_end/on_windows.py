@@ -60,16 +60,6 @@ def from_clear(run):  # Clear by its button, then the focus back on Calculate
                                      controls(run, run.title)["cmdCalculate"]["focused"]),
            (PROMPTS, {"txtHours": "", "txtDays": ""}, True))
 
-def start(run):  # the window as it opens
-    from end_to_end import PROMPTS  # noqa: E402
-    lists = {key: name for key, name in run.names.items()}
-    expect("the start", lambda: ({key: controls(run, run.title)[name]["text"]
-                                  for key, name in lists.items()},
-                                 texts(run, run.title, "txtHours", "txtDays", "txtFormat"),
-                                 controls(run, run.title)["cmdCalculate"]["focused"]),
-           (PROMPTS, {"txtHours": "", "txtDays": "", "txtFormat": "NTSC"}, True))
-    run.shot("1-start")
-
 def typical_request(run):  # by keys along the focus order, then by clicks on drop-down entries,
     # and read aloud
     from end_to_end import RESULTS, TYPICAL  # noqa: E402
@@ -126,5 +116,4 @@ def exit_program(run):  # File > Exit by its key, in the main window brought for
 # What the window test in the program's process cannot show: the program as a user starts it,
 # real keys and clicks, what a screen reader reads from outside, the screenshots and the exit
 # status.
-start.as_launched = True
-SCENARIOS = (start, typical_request, help_windows, exit_program)
+SCENARIOS = (typical_request, help_windows, exit_program)
