@@ -20,14 +20,15 @@ enum class Command : std::uint16_t {
     glossary,
     about,
 };
-inline constexpr std::size_t commandCount = 8;
-inline constexpr std::array<Command, commandCount> allCommands{
-    Command::clear, Command::exit, Command::model16,  Command::model9,
-    Command::ntsc,  Command::pal,  Command::glossary, Command::about};
+inline constexpr std::array allCommands{Command::clear,    Command::exit, Command::model16,
+                                        Command::model9,   Command::ntsc, Command::pal,
+                                        Command::glossary, Command::about};
+inline constexpr std::size_t commandCount = allCommands.size();
 
 [[nodiscard]] constexpr std::size_t indexOf(Command command) {
     return static_cast<std::size_t>(command) - static_cast<std::size_t>(Command::clear);
 }
+static_assert(indexOf(allCommands.back()) + 1 == commandCount, "commands are numbered in a row");
 
 // The model or format a check item stands for; none for other items.
 [[nodiscard]] constexpr std::optional<Model> modelOf(Command command) {

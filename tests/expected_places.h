@@ -44,7 +44,6 @@ inline constexpr std::array<MenuLine, 14> menuLines{{
 
 // Where some controls sit, in pixels of the client area at 100 %; the banner sticks out to the
 // left.
-
 struct Place {
     const char* name;
     int left;

@@ -165,8 +165,4 @@ EMSCRIPTEN_KEEPALIVE void hv_help_window_closed() {
     }
 }
 
-EMSCRIPTEN_KEEPALIVE int hv_takes_input() {
-    return program && program->controller.takesInput() ? 1 : 0;
-}
-
 } // extern "C"

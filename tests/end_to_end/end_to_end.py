@@ -45,7 +45,7 @@ def facts():  # what the program's own tables and every test's texts say, as win
     return json.loads(parser.parse_known_args()[0].facts.read_text())
 
 FACTS, MISSING_DATA = facts(), "Missing Data"
-TITLE, GLOSSARY = FACTS["title"], FACTS["glossary"]
+TITLE, GLOSSARY, ABOUT = FACTS["title"], FACTS["glossary"], FACTS["about"]
 # Each list, in the order Calculate checks them, by the test's key: its frame's caption, its
 # name as its control carries it (which a reader of the Windows program knows it by), its prompt,
 # what Calculate says of it then, and its choice in the typical request.
@@ -286,11 +286,11 @@ def pal_and_double_click(run):  # then the TX-4090: the lists start over, still 
 
 def about(run):
     click(run.menu("Help", "About 'Hourvault'"))
-    about = run.opened("About this program...")
+    about = run.opened(ABOUT)
     run.activate(about, named(about, Role.IMAGE)["Ostrel brand logo"])
     run.shot("7-about", readme="5-about")
     expect("About as a taskbar sees it", lambda: session.taskbar_view(
-        "About this program...", TITLE, run.wm), LISTED_WINDOW)
+        ABOUT, TITLE, run.wm), LISTED_WINDOW)
     keys("Return")
     run.activate()
     run.shot("8-back", readme="6-back-to-main")

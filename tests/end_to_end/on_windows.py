@@ -98,14 +98,14 @@ def typical_request(run):  # by keys along the focus order, then by clicks on dr
 
 def help_windows(run):  # each takes the main window's place and gives it back: by OK, or
     # closed by the window manager (WM_DELETE_WINDOW)
+    from end_to_end import ABOUT, GLOSSARY  # noqa: E402
     for title, opening, readme in (
-            ("Glossary of Terms", ("ctrl+g",), "windows-2-glossary"),
-            ("About this program...", ("F10", "Right", "Right", "Right", "Down", "Up", "Return"),
-             "windows-3-about")):
+            (GLOSSARY, ("ctrl+g",), "windows-2-glossary"),
+            (ABOUT, ("F10", "Right", "Right", "Right", "Down", "Up", "Return"), "windows-3-about")):
         keys(*opening)
         expect(f"the {title} window alone", lambda: sorted(read(run)), [title])
         run.shot(readme.split("-", 2)[-1], readme=readme)
-        keys("Return") if title == "Glossary of Terms" else session.close_as_window_manager(title)
+        keys("Return") if title == GLOSSARY else session.close_as_window_manager(title)
         expect("the main window back", lambda: sorted(read(run)), [run.title])
 
 def exit_program(run):  # File > Exit by its key, in the main window brought forward again

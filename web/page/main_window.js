@@ -201,10 +201,6 @@ let helpView = null;
 function openHelp(kind) {
     const template = [...document.querySelectorAll("template")]
         .find((candidate) => candidate.content.firstElementChild.dataset.kind === String(kind));
-    if (!template) {
-        program._hv_help_window_closed();
-        return;
-    }
     menus.closeMenu();
     closeLists();
     focusBeforeHelp = document.activeElement;
