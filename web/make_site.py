@@ -68,7 +68,7 @@ class Site:
         self.tables = json.loads(arguments.tables.read_text())
         self.main = self.tables["main"]
         self.rules = []  # CSS for the desktop width: each control's place
-        self.base = []  # CSS for every width: the font, the pictures' boxes
+        self.base = []  # CSS for every width: the pictures' boxes
         self.pictures = set()
 
     def rule(self, selector, css, every_width=False):
@@ -219,9 +219,6 @@ class Site:
         self.rule(f"#{main['name']}", f"width:{client['width']}px;margin-left:max(0px,"
                   f"round(down,50% - {client['width'] / 2}px,1px))")
         self.rule(".client", f"height:{client['height']}px")
-        font = self.tables["dialogFont"]
-        self.rule("body", f"font:{font['pixels']}px/{font['line']}px \"{font['family']}\","
-                  "Arial,Helvetica,sans-serif", every_width=True)
         self.rule(".client>*,.frame>*,.pictures>*,.photo>*", "position:absolute")
         self.rule(".pictures,.photo", "display:contents")
         # Frames in the focus order, so that a phone shows them in it: the buttons, the lists,
@@ -284,9 +281,14 @@ class Site:
     def index(self, name, description):
         main = self.main_window()
         views = "".join(self.view(window) for window in self.tables["helpWindows"])
-        style = (self.a.page / "style.css").read_text()
-        # Every place at the desktop width; below it the page flows in one column.
-        style += "".join(self.base) + "@media (min-width:613px){" + "".join(self.rules) + "}"
+        # The font the layout is made for, first, for the styles to change on a phone; every
+        # place at the desktop width, the client's; below it the page flows in one column.
+        font = self.tables["dialogFont"]
+        width = f"{self.main['place']['width']}px"
+        style = (f"body{{font:{font['pixels']}px/{font['line']}px \"{font['family']}\","
+                 "Arial,Helvetica,sans-serif}")
+        style += (self.a.page / "style.css").read_text().replace("@CLIENT_WIDTH@", width)
+        style += "".join(self.base) + f"@media (min-width:{width}){{" + "".join(self.rules) + "}"
         # A title keeps no run of spaces; a no-break space keeps the caption's two.
         title = text(self.main["caption"]).replace("  ", "\u00a0 ")
         head = [tag("meta", charset="utf-8"),

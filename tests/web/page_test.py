@@ -47,8 +47,10 @@ TYPICAL_RESULTS = [box["typical"] for box in CASES["results"]]  # hours, days
 NO_RESULTS = ["", ""]
 # Each control of the focus order by its name, from its role.
 NAMES = {row["role"]: row["name"] for row in TABLES["main"]["controls"]
-         + TABLES["main"]["resultControls"] + TABLES["main"]["lists"] if "role" in row}
+         + TABLES["main"]["resultControls"] + TABLES["main"]["lists"]}
 FOCUS_ORDER = [NAMES[role] for role in TABLES["main"]["focusOrder"]]
+# The window's caption as the page's title has it: its run of two spaces kept.
+TITLE = TABLES["main"]["caption"].replace("  ", "\u00a0 ")
 START = TABLES["main"]["start"]
 DESKTOP, PHONE = (680, 420), (375, 740)
 
@@ -267,7 +269,7 @@ class PageTest(unittest.TestCase):
 class MainWindow(PageTest):
     def test_opens_as_tx4160_in_ntsc_with_calculate_focused(self):
         self.page.open()
-        self.assertEqual(self.page.driver.title, TABLES["main"]["caption"].replace("  ", "\u00a0 "))
+        self.assertEqual(self.page.driver.title, TITLE)
         self.check_reset(START["model"], START["format"])
         self.assertEqual(self.page.focused(), "cmdCalculate")
         self.page.shot("desktop-start")
@@ -292,7 +294,7 @@ class MainWindow(PageTest):
 
     def test_results_in_the_browsers_language(self):
         page = self.page
-        page.open(locale="de-DE")
+        page.open(locale=CASES["decimalCommaLocale"].replace("_", "-"))
         for request in CASES["decimalCommaRequests"]:
             self.pick_all(request["choices"])
             page.click("cmdCalculate")
@@ -550,8 +552,7 @@ class HelpViews(PageTest):
                     self.assertEqual([page.shown(n) for n in (CAMERAS, RESOLUTION, QUALITY, AUDIO)],
                                      TYPICAL[:3] + ["No"])
                     self.assertEqual(page.focused(), LISTS[AUDIO])
-                    self.assertEqual(page.driver.title,
-                                     TABLES["main"]["caption"].replace("  ", "\u00a0 "))
+                    self.assertEqual(page.driver.title, TITLE)
                     # Built afresh each time: nothing of the last opening is left.
                     self.assertEqual(page.js("return document.getElementById('help')"
                                              ".children.length"), 0)
@@ -614,9 +615,8 @@ class Layout(PageTest):
                              [[row["name"], *row["place"].values()] for row in result])
             place = TABLES["main"]["listPlace"]["place"]
             for entry in TABLES["main"]["lists"]:
-                self.assertEqual(self.rects([f"{entry['name']}-combo"], entry["frame"] and next(
-                    row["name"] for row in TABLES["main"]["controls"]
-                    if row["role"] == entry["frame"]))[0][1:], list(place.values()))
+                self.assertEqual(self.rects([f"{entry['name']}-combo"], NAMES[entry["frame"]])[0][1:],
+                                 list(place.values()))
             # The font the layout is made for, brought by the page, and the twice-as-large
             # pictures on a screen of two device pixels to the CSS pixel.
             self.assertTrue(page.js("return document.fonts.check('10px \"Liberation Sans\"')"))
@@ -646,6 +646,10 @@ class Layout(PageTest):
             self.assertGreaterEqual(left, 0, name)
             self.assertLessEqual(right, width, name)
             self.assertGreaterEqual(bottom - top, 44, f"{name} is a finger's target")
+        # Text a phone need not zoom into to read or type: 16 px and up.
+        small = page.js("return [...document.querySelectorAll('#client input, #client button')]"
+                        ".filter(e => parseFloat(getComputedStyle(e).fontSize) < 16).map(e => e.id)")
+        self.assertEqual(small, [])
         # Menus and entries are a finger's targets too; nothing is cut off.
         heights = page.js("return [...document.querySelectorAll('.menu-title')]"
                           ".map(e => e.getBoundingClientRect().height)")
@@ -668,6 +672,8 @@ class Layout(PageTest):
             self.assertEqual(page.shown(number), choice)
         page.tap(page.element("cmdCalculate"))
         self.assertEqual(page.results(), TYPICAL_RESULTS)
+        # Left, the list brings the keyboard again, however the focus comes back to it.
+        self.assertEqual(page.element(LISTS[-1]).get_attribute("inputmode"), "")
         page.js("window.scrollTo(0, 0)")
         page.shot("phone-typical")
         # The help views fit the phone's width, nothing cut off.
@@ -687,12 +693,9 @@ class Offline(PageTest):
         server = Server(ARGS.site)
         try:
             page.open(url=server.url)
+            # The worker takes the open page over once it has kept every file.
             page.wait("the service worker", lambda: page.js(
-                "return navigator.serviceWorker.controller !== null"
-                " || (navigator.serviceWorker.ready.then(() => location.reload()), false)"),
-                timeout=15)
-            page.wait("the page again", lambda: page.js(
-                "return document.documentElement.dataset.ready") == "true")
+                "return navigator.serviceWorker.controller !== null"), timeout=15)
             # The installed app: a manifest with the program's icons, nothing missing.
             errors = page.cdp("Page.getInstallabilityErrors")["installabilityErrors"]
             self.assertEqual(errors, [])

@@ -14,7 +14,11 @@ class OptionList {
         this.active = -1;
         field.addEventListener("input", () => this.edited());
         field.addEventListener("keydown", (event) => this.key(event));
-        field.addEventListener("blur", () => this.close());
+        field.addEventListener("blur", () => {
+            this.close();
+            // A finger's pick kept the keyboard away; the next focus, however it comes, may type.
+            field.inputMode = "";
+        });
         field.addEventListener("pointerdown", () => {
             field.inputMode = ""; // a tap on the field itself brings the keyboard
         });

@@ -6,7 +6,11 @@ const FILES = "@FILES@";
 
 self.addEventListener("install", (event) => {
     event.waitUntil(
-        caches.open(CACHE).then((cache) => cache.addAll(FILES)).then(() => self.skipWaiting()));
+        // From the server, not the browser's cache, which a host's caching headers may have
+        // filled with the build before.
+        caches.open(CACHE)
+            .then((cache) => cache.addAll(FILES.map((file) => new Request(file, {cache: "reload"}))))
+            .then(() => self.skipWaiting()));
 });
 
 self.addEventListener("activate", (event) => {
