@@ -3,6 +3,7 @@
 #include "message_loop.h"
 
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 namespace hourvault::testing {
@@ -108,21 +109,25 @@ BOOL CALLBACK findMessageBox(HWND window, LPARAM found) {
 bool clickMenuItem(HWND window, HMENU bar, int title, HMENU menu, int item) {
     RECT box{};
     GetMenuItemRect(window, bar, static_cast<UINT>(title), &box);
-    bool clicked = false;
+    // Shared with the click, which comes when the menu opens: after this has given up, if late.
+    const auto clicked = std::make_shared<bool>(false);
     // The menu runs a loop of its own until it closes: the item is clicked from inside it.
     when(
         [menu] {
             RECT shown{};
             return GetMenuItemRect(nullptr, menu, 0, &shown) != FALSE;
         },
-        [menu, item, &clicked] {
+        [menu, item, clicked] {
             RECT entry{};
-            GetMenuItemRect(nullptr, menu, static_cast<UINT>(item), &entry);
+            // A menu that never opened is left alone: the click would land on whatever is there.
+            if (GetMenuItemRect(nullptr, menu, static_cast<UINT>(item), &entry) == FALSE) {
+                return;
+            }
             clickAt(middle(entry));
-            clicked = true;
+            *clicked = true;
         });
     clickAt(middle(box));
-    return waitFor([&clicked] { return clicked; }) && (settle(), true);
+    return waitFor([clicked] { return *clicked; }) && (settle(), true);
 }
 
 } // namespace
@@ -271,29 +276,31 @@ bool WindowDriver::chooseFromMenuBar(Command command) const {
     return false;
 }
 
-void WindowDriver::readNextBox(BoxReading& reading) const {
+std::shared_ptr<const BoxReading> WindowDriver::readNextBox() const {
     HWND owner = window_;
+    auto reading = std::make_shared<BoxReading>();
     when([owner] { return messageBox(owner) != nullptr; },
-         [owner, &reading] {
+         [owner, reading] {
              HWND box = messageBox(owner);
              if (box == nullptr) {
                  return;
              }
-             reading.seen = true;
-             reading.title = windowText(box);
-             reading.text = windowText(GetDlgItem(box, 0xFFFF));
+             reading->seen = true;
+             reading->title = windowText(box);
+             reading->text = windowText(GetDlgItem(box, 0xFFFF));
              HWND ok = nullptr;
              for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
                   child = GetWindow(child, GW_HWNDNEXT)) {
                  if (classOf(child) == L"Button" && IsWindowVisible(child)) {
-                     reading.buttons.push_back(windowText(child));
+                     reading->buttons.push_back(windowText(child));
                      ok = child;
                  }
                  // An icon's place may be there, empty; an icon is a picture in it.
-                 reading.icon = reading.icon || SendMessageW(child, STM_GETICON, 0, 0) != 0;
+                 reading->icon = reading->icon || SendMessageW(child, STM_GETICON, 0, 0) != 0;
              }
              clickUntilClosed(box, ok);
          });
+    return reading;
 }
 
 } // namespace hourvault::testing

@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -92,8 +93,9 @@ public:
     [[nodiscard]] bool press(std::string_view button) const;
     // Opens the menu from the menu bar and clicks the item, which runs its command.
     [[nodiscard]] bool chooseFromMenuBar(Command command) const;
-    // Reads the next message box as soon as it opens and clicks its OK button.
-    void readNextBox(BoxReading& reading) const;
+    // Reads the next message box as soon as it opens and clicks its OK button. The reading is
+    // the caller's and the handler's both, as the box may open after the caller has gone.
+    [[nodiscard]] std::shared_ptr<const BoxReading> readNextBox() const;
 
 private:
     HWND window_;

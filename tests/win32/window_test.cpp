@@ -5,6 +5,7 @@
 #include "dpi.h"
 #include "expected_help_texts.h"
 #include "expected_places.h"
+#include "gdi.h"
 #include "menus.h"
 #include "message_loop.h"
 #include "program_services.h"
@@ -154,13 +155,11 @@ TEST_F(WindowTest, FieldTextsSitMidwayInTheirPlaces) {
         // The edit's own line: its formatting rectangle's top, one line of its font high.
         RECT line{};
         SendMessageW(field, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&line));
-        HDC screen = GetDC(field);
-        HGDIOBJ previous =
-            SelectObject(screen, reinterpret_cast<HGDIOBJ>(SendMessageW(field, WM_GETFONT, 0, 0)));
+        const win32::WindowDc screen(field);
+        const win32::Selection selected(
+            screen.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(field, WM_GETFONT, 0, 0)));
         TEXTMETRICW font{};
-        GetTextMetricsW(screen, &font);
-        SelectObject(screen, previous);
-        ReleaseDC(field, screen);
+        GetTextMetricsW(screen.get(), &font);
         POINT top{0, line.top};
         ClientToScreen(field, &top);
         RECT place{};
@@ -250,18 +249,17 @@ TEST_P(MissingChoiceTest, CalculateNamesTheFirstMissingChoice) {
         key(VK_TAB, missing.leaving == cases::Leaving::backtab ? std::vector<WORD>{VK_SHIFT}
                                                                : std::vector<WORD>{});
     }
-    BoxReading box;
-    driver_->readNextBox(box);
+    const auto box = driver_->readNextBox();
     ASSERT_TRUE(driver_->press("cmdCalculate"));
-    ASSERT_TRUE(waitFor([&] { return box.seen && messageBox(window_->hwnd()) == nullptr; }));
+    ASSERT_TRUE(waitFor([&] { return box->seen && messageBox(window_->hwnd()) == nullptr; }));
     // The window active again, as the window manager gives the activation back in its time.
     ASSERT_TRUE(waitFor([&] {
         return GetForegroundWindow() == window_->hwnd() && GetActiveWindow() == window_->hwnd();
     }));
-    EXPECT_EQ(box.title, L"Missing Data");
-    EXPECT_EQ(box.text, wide(expected::message(missing.missing)));
-    EXPECT_EQ(box.buttons, std::vector<std::wstring>{L"OK"});
-    EXPECT_FALSE(box.icon);
+    EXPECT_EQ(box->title, L"Missing Data");
+    EXPECT_EQ(box->text, wide(expected::message(missing.missing)));
+    EXPECT_EQ(box->buttons, std::vector<std::wstring>{L"OK"});
+    EXPECT_FALSE(box->icon);
     ASSERT_TRUE(waitFor([&] { return driver_->focused() == driver_->list(missing.missing); }));
     // Selected, as Tab would, so that typing replaces it.
     EXPECT_EQ(driver_->selectedLength(missing.missing), shown.at(indexOf(missing.missing)).size());
@@ -363,13 +361,12 @@ TEST_F(TextNotPickedTest, TypedThenTab) {
 
 TEST_F(TextNotPickedTest, TypedThenAMenuOpenedAndClosedThenCalculate) {
     ASSERT_TRUE(typeAfterTheChoice());
-    BoxReading box;
-    driver_->readNextBox(box);
+    const auto box = driver_->readNextBox();
     keys({VK_MENU, VK_RIGHT, VK_DOWN, VK_ESCAPE, VK_ESCAPE, VK_ESCAPE});
     EXPECT_EQ(driver_->results(), typicalResults); // a menu is no control
     ASSERT_TRUE(driver_->press("cmdCalculate"));
-    ASSERT_TRUE(waitFor([&] { return box.seen; }));
-    EXPECT_EQ(box.text, wide(expected::message(hddsize)));
+    ASSERT_TRUE(waitFor([&] { return box->seen; }));
+    EXPECT_EQ(box->text, wide(expected::message(hddsize)));
     expectLeft();
 }
 
@@ -563,7 +560,10 @@ TEST_F(WindowTest, ResultsFollowAChangeOfTheDecimalSeparator) {
         static void set(const wchar_t* separator) {
             RegSetKeyValueW(HKEY_CURRENT_USER, key, L"sDecimal", REG_SZ, separator,
                             static_cast<DWORD>((std::wcslen(separator) + 1) * sizeof(wchar_t)));
-            SendMessageW(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"intl"));
+            // Past any window that hangs: each of the others, this program's own among them,
+            // has taken the change when it returns.
+            SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0,
+                                reinterpret_cast<LPARAM>(L"intl"), SMTO_ABORTIFHUNG, 5000, nullptr);
         }
         explicit Separator(const wchar_t* changed) {
             DWORD size = sizeof before;
