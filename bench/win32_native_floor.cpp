@@ -5,6 +5,7 @@
 // list), at its place, in the dialog font, with the program's manifest; no pictures drawn, no
 // entries in the lists, no calculator behind them.
 
+#include "dialog_font.h"
 #include "lists.h"
 #include "main_window.h"
 #include "menus.h"
@@ -16,11 +17,14 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 namespace {
 
+using hourvault::byRole;
 using hourvault::ControlKind;
+using hourvault::layoutFont;
 using hourvault::LayoutRow;
 using hourvault::pixels;
 using hourvault::TwipsPoint;
@@ -100,8 +104,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*argument
     HWND handle = CreateWindowExW(0, L"NativeFloor", wide(main_window::caption).c_str(), style,
                                   CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
                                   outer.bottom - outer.top, nullptr, bar, instance, nullptr);
-    HFONT font = CreateFontW(-MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                             DEFAULT_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0, L"Microsoft Sans Serif");
+    HFONT font = CreateFontW(-std::lround(layoutFont.points * dpi / 72.0), 0, 0, 0, FW_NORMAL,
+                             FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0,
+                             wide(layoutFont.family).c_str());
     const Window window{handle, dpi, font};
 
     // Those that lie on others first, as the program stacks them: the frames at the bottom.
@@ -132,18 +137,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*argument
         }
     }
     for (const main_window::ListPlace& list : main_window::listPlaces) {
-        const LayoutRow& frame =
-            *std::find_if(main_window::controls.begin(), main_window::controls.end(),
-                          [&list](const LayoutRow& row) { return row.role == list.frame; });
+        const LayoutRow& frame = byRole(main_window::controls, list.frame);
         // A drop-down's height counts in the box's: room for 16 entries below the field.
         HWND made =
             window.add(WC_COMBOBOXW, L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
                        0, main_window::listPlace, {frame.place.left, frame.place.top}, 17);
         SetWindowTextW(made, wide(hourvault::textsOf(list.list).prompt).c_str());
     }
-    const LayoutRow& result = *std::find_if(
-        main_window::controls.begin(), main_window::controls.end(),
-        [](const LayoutRow& row) { return row.role == hourvault::Role::resultFrame; });
+    const LayoutRow& result = byRole(main_window::controls, hourvault::Role::resultFrame);
     for (const LayoutRow& row : main_window::resultControls) {
         if (row.kind == ControlKind::resultBox) {
             window.add(L"EDIT", L"", WS_TABSTOP | ES_READONLY | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,

@@ -3,6 +3,8 @@
 #include "twips.h"
 
 #include <cstdint>
+#include <span>
+#include <stdexcept>
 
 namespace hourvault {
 
@@ -60,5 +62,16 @@ struct LayoutRow {
     Role role = Role::none;
     Role labelFor = Role::none; // the control a label names, for assistive tools
 };
+
+// The table's row with that role. A role the table lacks is a mistake in the table: it stops
+// the build where the tables are constant, and throws anywhere else.
+[[nodiscard]] constexpr const LayoutRow& byRole(std::span<const LayoutRow> rows, Role role) {
+    for (const LayoutRow& row : rows) {
+        if (row.role == role) {
+            return row;
+        }
+    }
+    throw std::logic_error("no row has that role");
+}
 
 } // namespace hourvault

@@ -12,13 +12,12 @@
 #include "window_cases.h"
 
 #include <cstdio>
-#include <span>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace {
 
+using hourvault::byRole;
 using hourvault::ControlKind;
 using hourvault::JsonWriter;
 using hourvault::LayoutRow;
@@ -32,15 +31,6 @@ std::string trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
     const auto last = text.find_last_not_of(' ');
     return first == text.npos ? "" : std::string(text.substr(first, last - first + 1));
-}
-
-const LayoutRow& byRole(std::span<const LayoutRow> rows, Role role) {
-    for (const LayoutRow& row : rows) {
-        if (row.role == role) {
-            return row;
-        }
-    }
-    throw std::logic_error("no row has that role");
 }
 
 template <typename Texts> void texts(JsonWriter& json, std::string_view key, const Texts& all) {

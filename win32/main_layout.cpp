@@ -106,23 +106,17 @@ HFONT makeFormatFont(UINT dpi) {
 } // namespace
 
 void MainLayout::create(HWND window, UINT dpi, const Settings& start, AccessibleNames& names) {
-    window_ = window;
     dialogFonts_ = DialogFonts(fittedTexts(), dpi);
     formatFont_.reset(makeFormatFont(dpi));
-    const TwipsRect& result =
-        std::find_if(main_window::controls.begin(), main_window::controls.end(),
-                     [](const LayoutRow& spec) { return spec.role == Role::resultFrame; })
-            ->place;
+    const TwipsRect& result = byRole(main_window::controls, Role::resultFrame).place;
     LRESULT fieldHeight = 0;
     for (const Part& part : stackingOrder()) {
         if (part.table == Part::Table::list) {
             const main_window::ListPlace& place = main_window::listPlaces.at(part.row);
             OptionList& made = list(place.list);
-            const LayoutRow& frame =
-                *std::find_if(main_window::controls.begin(), main_window::controls.end(),
-                              [&place](const LayoutRow& spec) { return spec.role == place.frame; });
+            const LayoutRow& frame = byRole(main_window::controls, place.frame);
             const TwipsPoint origin{frame.place.left, frame.place.top};
-            fieldHeight = made.create(window_, listId(place.list),
+            fieldHeight = made.create(window, listId(place.list),
                                       pixelRect(main_window::listPlace, dpi, origin),
                                       dialogFonts_.of(place.name), fieldHeight);
             // Named as its frame is, the field the focus goes to as well.
@@ -146,10 +140,10 @@ void MainLayout::create(HWND window, UINT dpi, const Settings& start, Accessible
         case ControlKind::button:
             // BS_NOTIFY: the window hears when the focus arrives at it.
             made = makeControl(L"BUTTON", text, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY,
-                               0, window_, id, place);
+                               0, window, id, place);
             break;
         case ControlKind::frame:
-            made = createFrame(window_, id, text.c_str(), place,
+            made = createFrame(window, id, text.c_str(), place,
                                spec.role == Role::resultFrame
                                    ? std::optional<main_window::LineSpec>(main_window::line)
                                    : std::nullopt);
@@ -162,7 +156,7 @@ void MainLayout::create(HWND window, UINT dpi, const Settings& start, Accessible
                              [&spec](const main_window::ModelPicture& picture) {
                                  return picture.role == spec.role;
                              });
-            made = createPicture(window_, id, spec, place,
+            made = createPicture(window, id, spec, place,
                                  model == main_window::modelPictures.end() ||
                                      model->model == start.model);
             names.role(made, ROLE_SYSTEM_GRAPHIC);
@@ -170,15 +164,15 @@ void MainLayout::create(HWND window, UINT dpi, const Settings& start, Accessible
         }
         case ControlKind::formatLabel:
             made = makeControl(L"STATIC", wide(main_window::formatCaption(start.format)),
-                               WS_VISIBLE | SS_CENTER | SS_NOPREFIX, 0, window_, id, place);
+                               WS_VISIBLE | SS_CENTER | SS_NOPREFIX, 0, window, id, place);
             break;
         case ControlKind::label:
-            made = makeControl(L"STATIC", text, WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, window_, id,
+            made = makeControl(L"STATIC", text, WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, window, id,
                                place);
             break;
         case ControlKind::resultBox:
             made = makeControl(L"EDIT", L"", WS_VISIBLE | WS_TABSTOP | ES_READONLY | ES_AUTOHSCROLL,
-                               WS_EX_CLIENTEDGE, window_, id, place);
+                               WS_EX_CLIENTEDGE, window, id, place);
             break;
         }
         if (spec.role != Role::none) {

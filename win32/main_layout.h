@@ -49,7 +49,6 @@ private:
         std::optional<ListId> list;
     };
 
-    HWND window_ = nullptr;
     std::array<OptionList, 6> lists_;
     std::array<HWND, static_cast<std::size_t>(Role::count)> byRole_{};
     std::vector<Placed> placed_;
