@@ -2,6 +2,7 @@
 
 #include "program_services.h"
 #include "system_library.h"
+#include "text.h"
 
 #include <initguid.h>
 
@@ -116,11 +117,7 @@ public:
             return standard_->get_accValue(child, value);
         }
         // What the control shows.
-        const int length = GetWindowTextLengthW(control_);
-        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-        text.resize(static_cast<std::size_t>(
-            GetWindowTextW(control_, text.data(), static_cast<int>(text.size()))));
-        *value = allocatedString(text);
+        *value = allocatedString(windowText(control_));
         return *value != nullptr ? S_OK : E_OUTOFMEMORY;
     }
 

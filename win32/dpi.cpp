@@ -11,10 +11,8 @@ namespace {
 
 // Functions newer than the oldest Windows the program runs on, looked up where they exist.
 template <typename Function> Function user32(const char* name) {
-    static HMODULE module = GetModuleHandleW(L"user32.dll");
-    return module != nullptr
-               ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)))
-               : nullptr;
+    static const HMODULE module = GetModuleHandleW(L"user32.dll");
+    return systemFunction<Function>(module, name);
 }
 
 } // namespace

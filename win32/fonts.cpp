@@ -1,8 +1,8 @@
 #include "fonts.h"
 
+#include "chrome.h"
 #include "dialog_font.h"
 #include "dpi.h"
-#include "frame.h"
 #include "gdi.h"
 #include "text.h"
 

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "gdi.h"
 #include "layout_row.h"
 
 #include <windows.h>
 
-#include <memory>
 #include <span>
 #include <string_view>
-#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -32,11 +31,6 @@ public:
 
 private:
     [[nodiscard]] HFONT dialog() const;
-
-    struct Delete {
-        void operator()(HFONT font) const { DeleteObject(font); }
-    };
-    using Font = std::unique_ptr<std::remove_pointer_t<HFONT>, Delete>;
 
     std::vector<Font> owned_; // the dialog font first
     std::vector<std::pair<std::string_view, HFONT>> byName_;

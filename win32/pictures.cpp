@@ -212,7 +212,6 @@ LRESULT CALLBACK pictureProcedure(HWND box, UINT message, WPARAM wParam, LPARAM 
     }
     case WM_NCDESTROY:
         if (picture != nullptr) {
-            picture->shown.drop();
             delete pictures.release(box);
         }
         break;

@@ -10,6 +10,7 @@
 
 #include "control_ids.h"
 #include "message_loop.h"
+#include "system_library.h"
 #include "text.h"
 
 #include <windows.h>
@@ -80,14 +81,6 @@ std::string entriesOf(HWND list) {
     return out + "]";
 }
 
-// From oleacc, which the program under test does not load until it is asked.
-template <typename Function> Function oleacc(const char* name) {
-    static HMODULE module = LoadLibraryW(L"oleacc.dll");
-    return module != nullptr
-               ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)))
-               : nullptr;
-}
-
 std::string quotedOrNull(BSTR text) {
     return text != nullptr ? quoted(std::wstring(text, SysStringLen(text))) : "null";
 }
@@ -97,8 +90,11 @@ std::string quotedOrNull(BSTR text) {
 std::string accessibleOf(HWND window) {
     using FromWindow = HRESULT(WINAPI*)(HWND, DWORD, REFIID, void**);
     using RoleText = UINT(WINAPI*)(DWORD, LPWSTR, UINT);
-    static const auto fromWindow = oleacc<FromWindow>("AccessibleObjectFromWindow");
-    static const auto roleText = oleacc<RoleText>("GetRoleTextW");
+    // From oleacc, which the program under test does not load until it is asked.
+    static const HMODULE oleacc = win32::systemLibrary(L"oleacc.dll");
+    static const auto fromWindow =
+        win32::systemFunction<FromWindow>(oleacc, "AccessibleObjectFromWindow");
+    static const auto roleText = win32::systemFunction<RoleText>(oleacc, "GetRoleTextW");
     IAccessible* object = nullptr;
     if (window == nullptr || fromWindow == nullptr || roleText == nullptr ||
         FAILED(fromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
